@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Orrery need.
+# Idempotent: packages already present are skipped, so a second run is quick.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake make g++ pkg-config
+  # unit tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # fuzzing and sanitizers (clang's libFuzzer runtime)
+  clang libclang-rt-14-dev
+  # the handheld program's window, fonts and screenshots
+  libsdl2-dev libfreetype-dev libpng-dev fonts-wine fonts-dejavu-core xvfb xauth
+  # time-zone history for the atlas and its tests
+  tzdata
+  # the desktop setup launcher, cross-built for Windows and tested under Wine
+  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 xdotool
+  # independent ephemeris for the reference generators (not needed by make test)
+  libswe-dev swe-standard-data
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "install-deps: installing ${missing[*]}"
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
