@@ -1,0 +1,7 @@
+#include "chart/chart_record.h"
+
+namespace orrery {
+
+ChartRecord currentRecord;
+
+}  // namespace orrery
