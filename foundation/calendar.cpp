@@ -1,6 +1,7 @@
 #include "foundation/calendar.h"
 
 #include <cmath>
+#include <cstdlib>
 
 #include "foundation/numbers.h"
 
@@ -51,7 +52,9 @@ Mjd JdToMjd(double jd) { return jd - 2400000.5; }
 double SecondsOfDay(Mjd mjd) { return Frac(mjd) * 86400.0; }
 
 int IsLeapYear(Mjd mjd) {
-  int y = MjdToCalendar(mjd).year;
+  // The magnitude keeps the remainders non-negative, so years before 1 get
+  // 0 or 1 as well (the rule is symmetric about year 0).
+  int y = std::abs(MjdToCalendar(mjd).year);
   return Sgn(y % 100) - Sgn((y % 100) % 4) - Sgn(y % 400) + 1;
 }
 

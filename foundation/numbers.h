@@ -6,6 +6,7 @@
 // TinyThreshold become exactly 0 (for example cos 90 degrees).
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 namespace orrery {
@@ -43,15 +44,17 @@ inline constexpr double AngleEpsilon = DegToRad * 1e-10;
 // Magnitudes at or below this are treated as exact zero (3.028809764580903e-16).
 inline constexpr double TinyThreshold = 3.0 * detail::SmallestVisibleStep();
 
-double ClampTiny(double v);
+// Inline, so that the compiler can pair the sine and cosine of one angle
+// into a single library call.
+inline double ClampTiny(double v) { return std::fabs(v) <= TinyThreshold ? 0.0 : v; }
 
-double Sin(double v);
-double Cos(double v);
-double Tan(double v);
-double Asin(double v);
-double Acos(double v);
-double Atan(double v);
-double Sqrt(double v);
+inline double Sin(double v) { return ClampTiny(std::sin(v)); }
+inline double Cos(double v) { return ClampTiny(std::cos(v)); }
+inline double Tan(double v) { return ClampTiny(std::tan(v)); }
+inline double Asin(double v) { return ClampTiny(std::asin(v)); }
+inline double Acos(double v) { return ClampTiny(std::acos(v)); }
+inline double Atan(double v) { return ClampTiny(std::atan(v)); }
+inline double Sqrt(double v) { return ClampTiny(std::sqrt(v)); }
 
 // -1, 0 or 1.
 int Sgn(int v);

@@ -81,6 +81,18 @@ TEST(CalendarHelpers, LeapYearsMonthLengthsAndTimeOfDay) {
     EXPECT_EQ(DaysInMonth(CalendarToMjd(2001, m, 3, 0, Gregorian)), lengths[m - 1]) << m;
   EXPECT_EQ(IsLeapYear(CalendarToMjd(2100, 6, 1, 0, Gregorian)), 0);
   EXPECT_EQ(IsLeapYear(CalendarToMjd(2400, 6, 1, 0, Gregorian)), 1);
+  // Years before 1 follow the same rule (astronomical numbering: 0 = 1 BC);
+  // the result is always 0 or 1 and February never reaches 30 days.
+  for (int year : {0, -4, -400}) {
+    Mjd mjd = CalendarToMjd(year, 2, 10, 0, Julian);
+    EXPECT_EQ(IsLeapYear(mjd), 1) << year;
+    EXPECT_EQ(DaysInMonth(mjd), 29) << year;
+  }
+  for (int year : {-1, -3, -100, -1001}) {
+    Mjd mjd = CalendarToMjd(year, 2, 10, 0, Julian);
+    EXPECT_EQ(IsLeapYear(mjd), 0) << year;
+    EXPECT_EQ(DaysInMonth(mjd), 28) << year;
+  }
   EXPECT_DOUBLE_EQ(SecondsOfDay(51544.75), 64800.0);
   // Before MJD 0 the time of day still counts from that day's midnight.
   EXPECT_DOUBLE_EQ(SecondsOfDay(-0.25), 64800.0);
