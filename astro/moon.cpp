@@ -1,0 +1,223 @@
+#include "astro/moon.h"
+
+#include "astro/body_table.h"
+#include "astro/earth_orientation.h"
+#include "astro/lunar_tables.h"
+#include "astro/planet_series.h"
+#include "astro/time_scales.h"
+#include "foundation/angles.h"
+#include "foundation/numbers.h"
+
+namespace orrery {
+
+namespace {
+
+// Mean elements of the lunar series, arcseconds: the linear part reduced to
+// one circle, the higher-order part added unreduced. The order is that of
+// the explicit terms' multipliers.
+struct MeanElements {
+  double venus, earth, mars, jupiter, saturn;
+  double elongation;   // D
+  double sunAnomaly;   // l'
+  double moonAnomaly;  // l
+  double latitude;     // F
+  double longitude;    // L, mean longitude of the Moon
+};
+
+MeanElements ComputeMeanElements(double t) {
+  const double t2 = t * t;
+  MeanElements e;
+  e.sunAnomaly =
+      NormalizeArcsec(129596581.038354 * t + 1287104.76154) +
+      ((((((((1.62e-20 * t - 1.039e-17) * t - 3.83508e-15) * t + 4.237343e-13) * t +
+           8.8555011e-11) * t - 4.77258489e-8) * t - 1.1297037031e-5) * t + 0.00014732069041) * t -
+       0.552891801772) * t2;
+  e.latitude = NormalizeArcsec(1739527262.890358 * t + 335779.55755) +
+               ((-9.646018347184e-6 * t - 0.00113821591258) * t - 13.12045233711) * t2;
+  e.moonAnomaly = NormalizeArcsec(1717915923.2692053 * t + 485868.28096) +
+                  ((0.0476835758578 - 0.0003421689790404 * t) * t + 31.46734198839) * t2;
+  e.elongation = NormalizeArcsec(1602961601.8565893 * t + 1072260.73512) +
+                 ((-0.0002905334122698 * t - 0.005834100476561) * t - 6.84707090541) * t2;
+  e.longitude = NormalizeArcsec(1732564372.1541486 * t + 785939.95571) +
+                ((0.005722859298199 - 8.466472828815e-5 * t) * t - 5.663161722088) * t2;
+  e.venus =
+      NormalizeArcsec(210664136.4335482 * t + 655127.283046) +
+      ((((((((-9.36e-23 * t - 1.95e-20) * t + 6.097e-18) * t + 4.43201e-15) * t + 2.509418e-13) *
+             t - 3.0622898e-10) * t - 2.26602516e-9) * t - 1.4244812531e-5) * t + 0.005871373088) *
+          t2;
+  e.earth =
+      NormalizeArcsec(129597742.26669231 * t + 361679.214649) +
+      ((((((((-1.16e-22 * t + 2.976e-19) * t + 2.846e-17) * t - 1.08402e-14) * t - 1.226182e-12) *
+             t + 1.7228268e-10) * t + 1.515912254e-7) * t + 8.863982531e-6) * t - 0.020199859001) *
+          t2;
+  e.mars = NormalizeArcsec(68905077.59284 * t + 1279559.78866) + (0.00938012 - 1.043e-5 * t) * t2;
+  e.jupiter = NormalizeArcsec(10925660.428608 * t + 123665.34212) +
+              (1.543273e-5 * t - 0.306037836351) * t2;
+  e.saturn = NormalizeArcsec(4399609.65932 * t + 180278.89694) +
+             ((4.475946e-8 * t - 6.874806e-5) * t + 0.756161437443) * t2;
+  return e;
+}
+
+// Longitude, latitude and distance sums of the periodic-term tables.
+struct Accumulator {
+  double longitude = 0.0;
+  double latitude = 0.0;
+  double distance = 0.0;
+};
+
+// Sums of the explicit terms by target.
+struct ExplicitSums {
+  double longitude[4] = {0.0, 0.0, 0.0, 0.0};  // powers 0..3 of T
+  double latitude = 0.0;                       // explicit latitude terms
+};
+
+void EvaluateTable(const LunarSeriesTable& table, Accumulator& acc) {
+  const std::int16_t* row = table.rows;
+  for (int r = 0; r < table.rowCount; ++r, row += table.rowLength) {
+    double sv = 0.0, cv = 0.0;
+    bool first = true;
+    for (int k = 0; k < 4; ++k) {
+      int j = row[k];
+      if (j == 0) continue;
+      int multiple = j > 0 ? j : -j;
+      double sn = MultipleAngles.sines[k][multiple - 1];
+      double cs = MultipleAngles.cosines[k][multiple - 1];
+      if (j < 0) sn = -sn;
+      if (first) {
+        sv = sn;
+        cv = cs;
+        first = false;
+      } else {
+        double s = sn * cv + cs * sv;
+        cv = cs * cv - sn * sv;
+        sv = s;
+      }
+    }
+    const std::int16_t* a = row + 4;
+    switch (table.type) {
+      case 1:
+        acc.longitude += (10000.0 * a[0] + a[1]) * sv;
+        if (a[3] != 0) acc.distance += (10000.0 * a[2] + a[3]) * cv;
+        break;
+      case 2:
+        acc.longitude += a[0] * sv;
+        acc.distance += a[1] * cv;
+        break;
+      case 3:
+        acc.latitude += (10000.0 * a[0] + a[1]) * sv;
+        break;
+      default:
+        acc.latitude += a[0] * sv;
+        break;
+    }
+  }
+}
+
+// Adds the explicit terms of one block, in order; consecutive terms on the
+// same argument share its sine and cosine.
+const LunarExplicitTerm* AddExplicitTerms(const LunarExplicitTerm* term, int count,
+                                          const MeanElements& e, double t, Accumulator& acc,
+                                          ExplicitSums& sums) {
+  const double elements[10] = {e.venus,      e.earth,      e.mars,        e.jupiter,
+                               e.saturn,     e.elongation, e.sunAnomaly,  e.moonAnomaly,
+                               e.latitude,   e.longitude};
+  double sg = 0.0, cg = 0.0;
+  for (const LunarExplicitTerm* end = term + count; term != end; ++term) {
+    if (term->newArgument) {
+      double g = 0.0;
+      for (int i = 0; i < 10; ++i) g += term->multipliers[i] * elements[i];
+      g = (g + term->phase) * RadiansPerArcsec;
+      sg = Sin(g);
+      cg = Cos(g);
+    }
+    double value = term->cosAmplitude * cg + term->sinAmplitude * sg;
+    switch (term->target) {
+      case LunarTarget::Longitude0: sums.longitude[0] += value; break;
+      case LunarTarget::Longitude1: sums.longitude[1] += value; break;
+      case LunarTarget::Longitude2: sums.longitude[2] += value; break;
+      case LunarTarget::Longitude3: sums.longitude[3] += value; break;
+      case LunarTarget::Distance: acc.distance += value; break;
+      case LunarTarget::DistanceTimesT: acc.distance += value * t; break;
+      case LunarTarget::Latitude: acc.latitude += value; break;
+      case LunarTarget::ExplicitLatitude: sums.latitude += value; break;
+    }
+  }
+  return term;
+}
+
+constexpr double MoonMeanDistanceKm = 385000.52899;
+constexpr double KmPerAu = 149597870.66;
+
+// Omega = 125.04452 - 1934.136261 T + 0.0020708 T^2 + T^3 / 450000 degrees.
+double NodePolynomial(Mjd tt) {
+  double t = CenturiesSinceJ2000(tt);
+  return (((t * 2.222222222222222e-6 + 0.0020708) * t - 1934.136261) * t + 125.04452) * DegToRad;
+}
+
+void WriteNodes(double longitude, BodyId north, BodyId south) {
+  BodyTable[north].geocentric = {Normalize2Pi(longitude), 0.0, 0.0};
+  BodyTable[south].geocentric = {Normalize2Pi(Pi + longitude), 0.0, 0.0};
+}
+
+}  // namespace
+
+Vec3 MoonPosition(Mjd tt) {
+  const double t = (MjdToJd(tt) - 2451545.0) * 2.7378507871321012e-5;
+  const MeanElements e = ComputeMeanElements(t);
+  FillMultipleAngles(0, e.elongation * RadiansPerArcsec, LunarMultiples[0]);
+  FillMultipleAngles(1, e.sunAnomaly * RadiansPerArcsec, LunarMultiples[1]);
+  FillMultipleAngles(2, e.moonAnomaly * RadiansPerArcsec, LunarMultiples[2]);
+  FillMultipleAngles(3, e.latitude * RadiansPerArcsec, LunarMultiples[3]);
+
+  Accumulator acc;
+  ExplicitSums sums;
+  const LunarExplicitTerm* term = LunarExplicitTerms;
+
+  // Terms in T^2.
+  EvaluateTable(LRT2Table, acc);
+  EvaluateTable(BT2Table, acc);
+  term = AddExplicitTerms(term, LunarExplicitTermsPerBlock[0], e, t, acc, sums);
+  sums.longitude[2] = acc.longitude + sums.longitude[2];
+  acc.latitude *= t;
+  acc.distance *= t;
+  acc.longitude = 0.0;
+
+  // Terms in T.
+  EvaluateTable(BTTable, acc);
+  EvaluateTable(LRTTable, acc);
+  term = AddExplicitTerms(term, LunarExplicitTermsPerBlock[1], e, t, acc, sums);
+  sums.longitude[1] = sums.longitude[1] + acc.longitude;
+  acc.latitude *= 0.1 * t;
+  acc.distance *= 0.1 * t;
+
+  // Constant terms.
+  AddExplicitTerms(term, LunarExplicitTermsPerBlock[2], e, t, acc, sums);
+  acc.longitude = 0.0;
+  EvaluateTable(LRTable, acc);
+  EvaluateTable(MBTable, acc);
+
+  double longitude =
+      e.longitude + sums.longitude[0] +
+      1e-5 * t * (sums.longitude[1] + t * (sums.longitude[2] + t * sums.longitude[3])) +
+      1e-4 * acc.longitude;
+  double latitude = sums.latitude + 1e-4 * acc.latitude;
+  double distanceKm = 1e-4 * acc.distance + MoonMeanDistanceKm;
+  return {NormalizeArcsec(longitude) * RadiansPerArcsec, latitude * RadiansPerArcsec,
+          distanceKm / KmPerAu};
+}
+
+double MeanNodeLongitude(Mjd tt) { return NodePolynomial(tt); }
+
+double NodeWithNutationLongitude(Mjd tt) {
+  const double m = tt;
+  double correction =
+      ((((2.4617184e-29 * m + 7.5456759e-25) * m + 1.1445232e-17) * m + 1.1193634e-11) * m -
+       5.2178393e-6) * m + 0.40896588;
+  return correction * RadiansPerArcsec + (Nutation(tt).longitude + NodePolynomial(tt));
+}
+
+void NodeWithNutation(Mjd tt) { WriteNodes(NodeWithNutationLongitude(tt), NorthNode, SouthNode); }
+
+void MeanNode(Mjd tt) { WriteNodes(MeanNodeLongitude(tt), MeanNorthNode, MeanSouthNode); }
+
+}  // namespace orrery
