@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "cli/arguments.h"
+#include "cli/positions_command.h"
 
 namespace orrery::cli {
 
@@ -22,6 +23,7 @@ int RunHelp(Arguments& args);
 
 const Command commands[] = {
     {"help", RunHelp, "list the commands"},
+    {"positions", RunPositions, "apparent positions of every body at one moment"},
 };
 
 int RunHelp(Arguments& args) {

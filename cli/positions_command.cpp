@@ -1,0 +1,248 @@
+// orrery-cli positions: for one Universal Time, delta T, Terrestrial Time, the
+// true obliquity, Greenwich apparent sidereal time, and for every BodyTable
+// entry the apparent geocentric and the heliocentric ecliptic position of date
+// with the retrograde flag.
+//
+// Text output is for people (degrees, minutes, seconds, zodiac signs); --json
+// prints one object with every angle in radians (latitudes signed) and every
+// number with 17 significant digits.
+#include "cli/positions_command.h"
+
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <optional>
+#include <string>
+
+#include "astro/apparent_positions.h"
+#include "astro/earth_orientation.h"
+#include "astro/time_scales.h"
+#include "cli/json_writer.h"
+#include "foundation/angles.h"
+#include "foundation/calendar.h"
+#include "foundation/localized_strings.h"
+#include "foundation/numbers.h"
+#include "foundation/wide_string.h"
+
+namespace orrery::cli {
+
+namespace {
+
+constexpr const char* Abbreviations[BodyCount] = {"SO", "MO", "ME", "VE", "ER", "MA",
+                                                  "JU", "SA", "UR", "NE", "PL", "NN",
+                                                  "SN", "AC", "MC", "TN", "TS"};
+// Display names: string ids of the localised vocabulary.
+constexpr int NameIds[BodyCount] = {4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 61, 16, 17, 15, 61};
+constexpr int FirstSignNameId = 18;
+
+struct Moment {
+  Mjd mjdUt;
+  bool julian;
+};
+
+bool IsLeap(int year, bool julian) {
+  if (julian) return year % 4 == 0;
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int MonthLength(int year, int month, bool julian) {
+  static const int lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && IsLeap(year, julian) ? 29 : lengths[month - 1];
+}
+
+// Reads exactly `width` digits at text[at].
+std::optional<int> Digits(const std::string& text, std::size_t at, std::size_t width) {
+  if (at + width > text.size()) return std::nullopt;
+  int value = 0;
+  for (std::size_t i = at; i < at + width; ++i) {
+    if (text[i] < '0' || text[i] > '9') return std::nullopt;
+    value = value * 10 + (text[i] - '0');
+  }
+  return value;
+}
+
+// YYYY-MM-DDTHH:MM[:SS] in the given calendar; the problem text when it is not
+// a real date and time.
+std::optional<Mjd> ParseUniversalTime(const std::string& text, bool julian, std::string& problem) {
+  problem = "--ut needs YYYY-MM-DDTHH:MM[:SS], not '" + text + "'";
+  const bool withSeconds = text.size() == 19;
+  if (text.size() != 16 && !withSeconds) return std::nullopt;
+  if (text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':') return std::nullopt;
+  if (withSeconds && text[16] != ':') return std::nullopt;
+  auto year = Digits(text, 0, 4), month = Digits(text, 5, 2), day = Digits(text, 8, 2);
+  auto hour = Digits(text, 11, 2), minute = Digits(text, 14, 2);
+  auto second = withSeconds ? Digits(text, 17, 2) : std::optional<int>(0);
+  if (!year || !month || !day || !hour || !minute || !second) return std::nullopt;
+  problem = "--ut '" + text + "' is not a " + (julian ? "Julian" : "Gregorian") +
+            " calendar date and time (years 0001 to 9999)";
+  if (*year < 1 || *month < 1 || *month > 12 || *day < 1 ||
+      *day > MonthLength(*year, *month, julian) || *hour > 23 || *minute > 59 || *second > 59) {
+    return std::nullopt;
+  }
+  problem.clear();
+  double seconds = *hour * 3600.0 + *minute * 60.0 + *second;
+  return CalendarToMjd(*year, *month, *day, seconds, julian ? Julian : Gregorian);
+}
+
+Mjd Now() {
+  std::timespec now;
+  std::timespec_get(&now, TIME_UTC);
+  return 40587.0 + (static_cast<double>(now.tv_sec) + now.tv_nsec * 1e-9) / 86400.0;
+}
+
+// Signed degrees, minutes and seconds rounded to hundredths: -1°02'03.45",
+// with a + for positive angles when asked.
+std::string FormatDms(double radians, bool plus = false) {
+  double hundredths = std::round(std::fabs(radians) * ArcsecPerRadian * 100.0);
+  long long total = static_cast<long long>(hundredths);
+  const char* sign = radians < 0.0 && total != 0 ? "-" : (plus ? "+" : "");
+  char text[64];
+  std::snprintf(text, sizeof text, "%s%lld\u00b0%02lld'%02lld.%02lld\"", sign, total / 360000,
+                total / 6000 % 60, total / 100 % 60, total % 100);
+  return text;
+}
+
+// An ecliptic longitude as degrees in its sign: 10°22'03.21" Capricorn.
+std::string FormatLongitude(double longitude) {
+  double hundredths = std::round(Normalize2Pi(longitude) * ArcsecPerRadian * 100.0);
+  long long total = static_cast<long long>(hundredths) % (360LL * 360000);
+  int sign = static_cast<int>(total / (30 * 360000));
+  char text[64];
+  std::snprintf(text, sizeof text, "%2lld\u00b0%02lld'%02lld.%02lld\" %-11s",
+                total / 360000 % 30, total / 6000 % 60, total / 100 % 60, total % 100,
+                ToUtf8(LocalizedString(FirstSignNameId + sign, English)).c_str());
+  return text;
+}
+
+// Seconds of a day, rounded to hundredths and wrapped into the day, as
+// hours, minutes, seconds and hundredths printed with the given format.
+std::string FormatTimeOfDay(double seconds, const char* format) {
+  long long hundredths = static_cast<long long>(std::round(seconds * 100.0));
+  hundredths = (hundredths % 8640000 + 8640000) % 8640000;
+  char text[32];
+  std::snprintf(text, sizeof text, format, hundredths / 360000, hundredths / 6000 % 60,
+                hundredths / 100 % 60, hundredths % 100);
+  return text;
+}
+
+// A sidereal time as 12h34m56.78s.
+std::string FormatHms(double seconds) {
+  return FormatTimeOfDay(seconds, "%02lldh%02lldm%02lld.%02llds");
+}
+
+// The civil date of an Mjd with its clock time: 2000-01-01 12:00:00.00. A
+// time that rounds up to midnight is shown on the next day.
+std::string FormatDate(Mjd mjd) {
+  Mjd rounded = std::round(mjd * 8640000.0) / 8640000.0;
+  Mjd day = std::floor(rounded);
+  CalendarDate date = MjdToCalendar(day);
+  char text[24];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d ", date.year, date.month, date.day);
+  return text + FormatTimeOfDay((rounded - day) * 86400.0, "%02lld:%02lld:%02lld.%02lld");
+}
+
+// A latitude as stored (negative ones as 2pi minus the magnitude), signed.
+double SignedLatitude(double latitude) { return NormalizePi(latitude); }
+
+struct Summary {
+  Mjd mjdUt, mjdTt;
+  double deltaT, obliquity, gast;
+};
+
+// Text columns are padded by characters, not bytes (the degree sign takes two).
+std::string Pad(std::string text, std::size_t width) {
+  std::size_t characters = 0;
+  for (unsigned char c : text) characters += (c & 0xC0) != 0x80;
+  if (characters < width) text.append(width - characters, ' ');
+  return text;
+}
+
+std::string PositionColumns(const Vec3& p) {
+  char distance[32];
+  std::snprintf(distance, sizeof distance, "%12.9f", p.z);
+  return Pad(FormatLongitude(p.x), 26) + Pad(FormatDms(SignedLatitude(p.y), true), 15) + distance;
+}
+
+void PrintText(const Summary& s) {
+  std::printf("Universal Time      %s UT   MJD %.6f\n", FormatDate(s.mjdUt).c_str(), s.mjdUt);
+  std::printf("Delta T             %.2f s\n", s.deltaT);
+  std::printf("Terrestrial Time    %s TT   MJD %.6f\n", FormatDate(s.mjdTt).c_str(), s.mjdTt);
+  std::printf("True obliquity      %s\n", FormatDms(s.obliquity).c_str());
+  std::printf("Sidereal time       %s (Greenwich, apparent)\n\n", FormatHms(s.gast).c_str());
+  std::printf("%s%s%s%s%12s    %s%s%12s\n", Pad("Body", 16).c_str(), Pad("R", 3).c_str(),
+              Pad("Geocentric longitude", 26).c_str(), Pad("Latitude", 15).c_str(),
+              "Distance AU", Pad("Heliocentric longitude", 26).c_str(),
+              Pad("Latitude", 15).c_str(), "Radius AU");
+  for (int b = 0; b < BodyCount; ++b) {
+    const BodyPosition& p = BodyTable[b];
+    std::string line = std::string(Abbreviations[b]) + " " +
+                       Pad(ToUtf8(LocalizedString(NameIds[b], English)), 13) +
+                       (p.retrograde ? "R  " : "   ");
+    if (b == Ascendant || b == Midheaven) {
+      line += "(depends on the place: see a chart)";
+    } else {
+      line += b == Earth ? Pad("-", 26 + 15 + 12) : PositionColumns(p.geocentric);
+      if (b >= Mercury && b <= Pluto) line += "    " + PositionColumns(p.heliocentric);
+    }
+    std::printf("%s\n", line.c_str());
+  }
+}
+
+void PrintJson(const Summary& s) {
+  JsonWriter w;
+  w.BeginObject();
+  w.Key("mjdUt").Number(s.mjdUt).Key("mjdTt").Number(s.mjdTt).Key("deltaT").Number(s.deltaT);
+  w.Key("obliquity").Number(s.obliquity).Key("gast").Number(s.gast);
+  w.Key("bodies").BeginArray();
+  for (int b = 0; b < BodyCount; ++b) {
+    const BodyPosition& p = BodyTable[b];
+    w.BeginObject();
+    w.Key("id").Integer(b).Key("abbr").String(std::string_view(Abbreviations[b]));
+    w.Key("lon").Number(p.geocentric.x).Key("lat").Number(SignedLatitude(p.geocentric.y));
+    w.Key("dist").Number(p.geocentric.z);
+    w.Key("helioLon").Number(p.heliocentric.x);
+    w.Key("helioLat").Number(SignedLatitude(p.heliocentric.y));
+    w.Key("helioDist").Number(p.heliocentric.z);
+    w.Key("retrograde").Bool(p.retrograde != 0);
+    w.EndObject();
+  }
+  w.EndArray().EndObject();
+  std::printf("%s\n", w.Text().c_str());
+}
+
+}  // namespace
+
+int RunPositions(Arguments& args) {
+  std::optional<std::string> ut = args.Take("ut");
+  bool now = args.Flag("now");
+  bool julian = args.Flag("julian");
+  bool json = args.Flag("json");
+  if (std::string problem = args.Problem(); !problem.empty()) return UsageError(problem);
+  if (ut.has_value() == now) return UsageError("positions needs either --ut or --now");
+  if (now && julian) return UsageError("--julian applies to --ut only");
+
+  Summary s;
+  if (now) {
+    s.mjdUt = Now();
+  } else {
+    std::string problem;
+    std::optional<Mjd> mjd = ParseUniversalTime(*ut, julian, problem);
+    if (!mjd) return UsageError(problem);
+    s.mjdUt = *mjd;
+  }
+  // The same quantities, in the same order, as a chart computes them.
+  s.deltaT = DeltaT(s.mjdUt);
+  s.mjdTt = s.mjdUt + s.deltaT / 86400.0;
+  s.gast = ApparentSiderealTime(s.mjdUt);
+  s.obliquity = TrueObliquity(s.mjdUt);
+  ComputeBodyPositions(s.mjdUt);
+
+  if (json) {
+    PrintJson(s);
+  } else {
+    PrintText(s);
+  }
+  return 0;
+}
+
+}  // namespace orrery::cli
