@@ -1,0 +1,1 @@
+"""Builder of the packed world atlas (data/atlas/) from GeoNames, world-countries and tzdata."""

@@ -1,0 +1,155 @@
+"""Countries (numbered 1 to 239 in 9 regions) and their provinces (1 to 127 each).
+
+- 246 GeoNames country codes do not fit 239 numbers: the smallest dependent territories
+  (FOLDED) become provinces of their sovereign state.
+- A GeoNames admin1 area whose places lie in several time zones becomes one province per
+  zone, named "Area (Zone city)".
+- Slovenia's 212 municipalities are grouped into its 12 statistical regions: each
+  municipality goes to the region whose seat is nearest to the municipality's most
+  populous place.
+- Places without a known admin1 name belong to no province in a single-zone country and
+  to the province "Other places" in a country with several zones (every place there
+  needs a province, which carries its zone's history).
+"""
+import math
+from dataclasses import dataclass, field
+
+from .names import normalise_name
+
+MAX_COUNTRIES = 239
+MAX_PROVINCES = 127
+COUNTRY_NAME_LIMIT = 30
+PROVINCE_NAME_LIMIT = 44
+
+# Territories with one place each whose calendar history is their sovereign's.
+FOLDED = {"CC": "AU", "CX": "AU", "NF": "AU", "CK": "NZ", "NU": "NZ", "GS": "GB", "GI": "GB"}
+
+# The 12 statistical regions of Slovenia and their seats (Wikipedia, "Statistical regions
+# of Slovenia": official Slovene names, largest town of each region).
+SLOVENIAN_REGIONS = [
+    ("Pomurska", "Murska Sobota"), ("Podravska", "Maribor"), ("Koroška", "Slovenj Gradec"),
+    ("Savinjska", "Celje"), ("Zasavska", "Trbovlje"), ("Posavska", "Krško"),
+    ("Jugovzhodna Slovenija", "Novo Mesto"), ("Primorsko-notranjska", "Postojna"),
+    ("Osrednjeslovenska", "Ljubljana"), ("Gorenjska", "Kranj"), ("Goriška", "Nova Gorica"),
+    ("Obalno-kraška", "Koper"),
+]
+
+OTHER_PLACES = "Other places"
+
+
+@dataclass
+class Province:
+    name: str
+    zone: str
+    split: bool = False         # one of several provinces made from one area by zone
+    number: int = 0
+
+
+@dataclass
+class Country:
+    codes: list                 # GeoNames codes, the state's own first
+    name: str
+    region: int
+    julian_last: str
+    gregorian_first: str
+    zones: set = field(default_factory=set)
+    provinces: list = field(default_factory=list)
+    number: int = 0
+
+    @property
+    def multi_zone(self):
+        return len(self.zones) > 1
+
+
+def _distance(lat1, lon1, lat2, lon2):
+    p1, p2 = math.radians(lat1), math.radians(lat2)
+    dl = math.radians(lon2 - lon1)
+    return math.acos(max(-1.0, min(1.0, math.sin(p1) * math.sin(p2) + math.cos(p1) * math.cos(p2) * math.cos(dl))))
+
+
+def slovenian_regions(places):
+    """Statistical region name by Slovenian admin1 code."""
+    slovenian = [p for p in places if p.country == "SI"]
+    seats = {}
+    for region, seat in SLOVENIAN_REGIONS:
+        candidates = [p for p in slovenian if p.name == seat]
+        seats[region] = max(candidates, key=lambda p: p.population)
+    largest = {}
+    for p in slovenian:
+        if p.admin1 not in largest or (p.population, -p.geonameid) > (largest[p.admin1].population, -largest[p.admin1].geonameid):
+            largest[p.admin1] = p
+    return {code: min(seats, key=lambda r: _distance(p.latitude, p.longitude, seats[r].latitude, seats[r].longitude))
+            for code, p in largest.items()}
+
+
+def zone_label(zone):
+    return zone.rsplit("/", 1)[-1].replace("_", " ")
+
+
+def _fit(name, limit):
+    return name if len(name) <= limit else name[:limit].rstrip(" -,")
+
+
+def build_countries(places, countries_tsv, country_names):
+    """Countries by GeoNames code (a folded territory maps to its sovereign's Country)."""
+    by_code = {}
+    for code, row in countries_tsv.items():
+        if code in FOLDED:
+            continue
+        name = _fit(country_names.get(code, row["name"]), COUNTRY_NAME_LIMIT)
+        by_code[code] = Country([code], name, int(row["region"]), row["julian_last"], row["gregorian_first"])
+    for code, sovereign in FOLDED.items():
+        by_code[sovereign].codes.append(code)
+        by_code[code] = by_code[sovereign]
+    states = sorted({id(c): c for c in by_code.values()}.values(), key=lambda c: (c.region, normalise_name(c.name), c.name))
+    if len(states) > MAX_COUNTRIES:
+        raise ValueError(f"{len(states)} countries do not fit {MAX_COUNTRIES} numbers")
+    for number, country in enumerate(states, 1):
+        country.number = number
+    for p in places:
+        by_code[p.country].zones.add(p.zone)
+    return by_code
+
+
+def _province_base(place, country, admin1_names, territory_names, si_regions):
+    """Name of the province a place belongs to before the split by zone (None: no province)."""
+    if place.country != country.codes[0]:
+        return territory_names[place.country]
+    if place.country == "SI":
+        return si_regions[place.admin1]
+    name = admin1_names.get(f"{place.country}.{place.admin1}")
+    if name:
+        return name
+    return OTHER_PLACES if country.multi_zone else None
+
+
+def assign_provinces(places, countries, admin1_names, territory_names):
+    """Province of each place (by geonameid): the Province, or None for no province."""
+    si_regions = slovenian_regions(places)
+    base_of = {p.geonameid: _province_base(p, countries[p.country], admin1_names, territory_names, si_regions)
+               for p in places}
+    zones_of = {}
+    for p in places:
+        zones_of.setdefault((countries[p.country].number, base_of[p.geonameid]), set()).add(p.zone)
+    provinces = {}
+    for (number, base), zones in zones_of.items():
+        if base is None:
+            continue
+        for zone in zones:
+            if len(zones) == 1:
+                name = _fit(base, PROVINCE_NAME_LIMIT)
+            else:
+                suffix = f" ({zone_label(zone)})"
+                name = _fit(base, PROVINCE_NAME_LIMIT - len(suffix)) + suffix
+            provinces[(number, base, zone)] = Province(name, zone, len(zones) > 1)
+    for country in {id(c): c for c in countries.values()}.values():
+        own = sorted((pr for (n, _, _), pr in provinces.items() if n == country.number),
+                     key=lambda pr: (normalise_name(pr.name), pr.name, pr.zone))
+        if len(own) > MAX_PROVINCES:
+            raise ValueError(f"{country.name}: {len(own)} provinces")
+        for k, province in enumerate(own, 1):
+            province.number = k
+        country.provinces = own
+    return {p.geonameid: (provinces[(countries[p.country].number, base_of[p.geonameid], p.zone)]
+                          if base_of[p.geonameid] is not None else None)
+            for p in places}
