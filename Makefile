@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test test-setup bench clean
 
 all: build
 
@@ -21,6 +21,10 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The setup launcher under Wine (also part of `make test` when Wine is installed).
+test-setup: build
+	ctest --test-dir $(BUILD) -R '^setup_e2e$$' --no-tests=error --output-on-failure
 
 bench: build
 	$(BUILD)/bin/orrery-bench
