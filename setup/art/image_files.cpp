@@ -28,7 +28,7 @@ void PutInfoHeader(std::vector<std::uint8_t>& out, int width, int height, int bi
     Put16(out, std::uint32_t(bitCount));
     Put32(out, 0);  // BI_RGB
     Put32(out, imageSize);
-    Put32(out, 0);  // horizontal and vertical resolution: unspecified
+    Put32(out, 0);  // horizontal and vertical resolution: not given
     Put32(out, 0);
     Put32(out, 0);  // colours used and important: all
     Put32(out, 0);
