@@ -7,5 +7,6 @@ cd "$here"
 npm ci --ignore-scripts --no-audit --no-fund >/dev/null
 python3 build.py
 if [ "${1:-}" = "--check" ]; then
+    python3 -m unittest discover -s . -q
     python3 check.py
 fi

@@ -302,7 +302,7 @@ def observed(blocks, rows, moment):
 
 def check_against_inputs(countries, records):
     from atlaslib import sources
-    from atlaslib.cities import build_records, choose_char_table, main_name, alternate_candidates
+    from atlaslib.cities import build_records
     from atlaslib.geography import FOLDED, assign_provinces, build_countries
     places = sources.read_places()
     tsv = sources.read_countries()
@@ -311,6 +311,13 @@ def check_against_inputs(countries, records):
     territory = {c: names.get(c, tsv[c]["name"]) for c in FOLDED}
     provinces = assign_provinces(places, by_code, sources.read_admin1_names(), territory)
     table = set(read_char_table())
+    from build import fit_area_names
+    states = sorted({id(c): c for c in by_code.values()}.values(), key=lambda c: c.number)
+    fit_area_names(states, table)
+    for c in states:
+        d = countries.get(c.number)
+        if d is None or (d["name"], d["region"], [n for n, _ in d["provinces"]]) != (c.name, c.region, [p.name for p in c.provinces]):
+            fail(f"country {c.number} {c.name}: decoded {d and (d['name'], d['region'], len(d['provinces']))}")
     expected = build_records(places, provinces, by_code, table)
     if len(expected) != len(records):
         fail(f"{len(records)} records decoded, {len(expected)} expected")
