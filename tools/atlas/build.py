@@ -111,7 +111,8 @@ def main():
     country_names = sources.read_country_names()
     countries = build_countries(places, countries_tsv, country_names)
     territory_names = {code: country_names.get(code, countries_tsv[code]["name"]) for code in FOLDED}
-    provinces = assign_provinces(places, countries, sources.read_admin1_names(), territory_names)
+    provinces = assign_provinces(places, countries, sources.read_admin1_names(), territory_names,
+                                 sources.read_slovenia_regions())
     states = sorted({id(c): c for c in countries.values()}.values(), key=lambda c: c.number)
 
     names = [main_name(p) for p in places] + [a for p in places for a in alternate_candidates(p)]

@@ -309,7 +309,8 @@ def check_against_inputs(countries, records):
     names = sources.read_country_names()
     by_code = build_countries(places, tsv, names)
     territory = {c: names.get(c, tsv[c]["name"]) for c in FOLDED}
-    provinces = assign_provinces(places, by_code, sources.read_admin1_names(), territory)
+    provinces = assign_provinces(places, by_code, sources.read_admin1_names(), territory,
+                                 sources.read_slovenia_regions())
     table = set(read_char_table())
     from build import fit_area_names
     states = sorted({id(c): c for c in by_code.values()}.values(), key=lambda c: c.number)

@@ -4,14 +4,12 @@
   (FOLDED) become provinces of their sovereign state.
 - A GeoNames admin1 area whose places lie in several time zones becomes one province per
   zone, named "Area (Zone city)".
-- Slovenia's 212 municipalities are grouped into its 12 statistical regions: each
-  municipality goes to the region whose seat is nearest to the municipality's most
-  populous place.
+- Slovenia's 212 municipalities are grouped into its 12 statistical regions by the
+  committed table slovenia_regions.tsv.
 - Places without a known admin1 name belong to no province in a single-zone country and
   to the province "Other places" in a country with several zones (every place there
   needs a province, which carries its zone's history).
 """
-import math
 from dataclasses import dataclass, field
 
 from .names import normalise_name
@@ -23,16 +21,6 @@ PROVINCE_NAME_LIMIT = 44
 
 # Territories with one place each whose calendar history is their sovereign's.
 FOLDED = {"CC": "AU", "CX": "AU", "NF": "AU", "CK": "NZ", "NU": "NZ", "GS": "GB", "GI": "GB"}
-
-# The 12 statistical regions of Slovenia and their seats (Wikipedia, "Statistical regions
-# of Slovenia": official Slovene names, largest town of each region).
-SLOVENIAN_REGIONS = [
-    ("Pomurska", "Murska Sobota"), ("Podravska", "Maribor"), ("Koroška", "Slovenj Gradec"),
-    ("Savinjska", "Celje"), ("Zasavska", "Trbovlje"), ("Posavska", "Krško"),
-    ("Jugovzhodna Slovenija", "Novo Mesto"), ("Primorsko-notranjska", "Postojna"),
-    ("Osrednjeslovenska", "Ljubljana"), ("Gorenjska", "Kranj"), ("Goriška", "Nova Gorica"),
-    ("Obalno-kraška", "Koper"),
-]
 
 OTHER_PLACES = "Other places"
 
@@ -59,27 +47,6 @@ class Country:
     @property
     def multi_zone(self):
         return len(self.zones) > 1
-
-
-def _distance(lat1, lon1, lat2, lon2):
-    p1, p2 = math.radians(lat1), math.radians(lat2)
-    dl = math.radians(lon2 - lon1)
-    return math.acos(max(-1.0, min(1.0, math.sin(p1) * math.sin(p2) + math.cos(p1) * math.cos(p2) * math.cos(dl))))
-
-
-def slovenian_regions(places):
-    """Statistical region name by Slovenian admin1 code."""
-    slovenian = [p for p in places if p.country == "SI"]
-    seats = {}
-    for region, seat in SLOVENIAN_REGIONS:
-        candidates = [p for p in slovenian if p.name == seat]
-        seats[region] = max(candidates, key=lambda p: p.population)
-    largest = {}
-    for p in slovenian:
-        if p.admin1 not in largest or (p.population, -p.geonameid) > (largest[p.admin1].population, -largest[p.admin1].geonameid):
-            largest[p.admin1] = p
-    return {code: min(seats, key=lambda r: _distance(p.latitude, p.longitude, seats[r].latitude, seats[r].longitude))
-            for code, p in largest.items()}
 
 
 def zone_label(zone):
@@ -123,9 +90,8 @@ def _province_base(place, country, admin1_names, territory_names, si_regions):
     return OTHER_PLACES if country.multi_zone else None
 
 
-def assign_provinces(places, countries, admin1_names, territory_names):
+def assign_provinces(places, countries, admin1_names, territory_names, si_regions):
     """Province of each place (by geonameid): the Province, or None for no province."""
-    si_regions = slovenian_regions(places)
     base_of = {p.geonameid: _province_base(p, countries[p.country], admin1_names, territory_names, si_regions)
                for p in places}
     zones_of = {}

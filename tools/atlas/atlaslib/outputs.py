@@ -26,7 +26,8 @@ Built by tools/atlas/build.py from these public sources:
   sources listed in tools/atlas/COUNTRIES.md (Wikipedia, the tz database's "calendars"
   file, FreeBSD ncal, C. Toendering's Calendar FAQ, the US Social Security
   Administration's POMS GN 00307.180 and national sources).
-- Slovenia's statistical regions and their seats: Wikipedia, "Statistical regions of Slovenia".
+- Slovenia's statistical regions and their municipalities: the Wikipedia articles on the
+  twelve statistical regions of Slovenia (tools/atlas/slovenia_regions.tsv).
 - Time-zone and daylight-saving history: the IANA tz database, release {tzdata}
   (Debian package tzdata, /usr/share/zoneinfo), which is in the public domain.
 """

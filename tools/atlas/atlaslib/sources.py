@@ -13,6 +13,7 @@ WORLD_COUNTRIES = os.path.join(MODULES, "world-countries", "countries.json")
 COUNTRIES_TSV = os.path.join(TOOL_DIR, "countries.tsv")
 ADMIN1_FIXES = os.path.join(TOOL_DIR, "admin1_fixes.tsv")
 COUNTRY_NAMES = os.path.join(TOOL_DIR, "country_names.tsv")
+SLOVENIA_REGIONS = os.path.join(TOOL_DIR, "slovenia_regions.tsv")
 TZDATA_ZI = "/usr/share/zoneinfo/tzdata.zi"
 
 
@@ -69,6 +70,11 @@ def read_country_names():
     for row in _read_tsv(COUNTRY_NAMES):
         names[row["iso2"]] = row["name"]
     return names
+
+
+def read_slovenia_regions():
+    """Statistical region by Slovenian admin1 code."""
+    return {row["code"]: row["region"] for row in _read_tsv(SLOVENIA_REGIONS)}
 
 
 def tzdata_version():
