@@ -10,7 +10,8 @@ import zoneinfo
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from atlaslib.cities import _is_latin_name, whole_minutes  # noqa: E402
+from atlaslib.cities import _distinct_alternates, _is_latin_name, whole_minutes  # noqa: E402
+from atlaslib.sources import Place  # noqa: E402
 from atlaslib.names import normalise_name  # noqa: E402
 from atlaslib.pack import UnitStream, correction_bits, write_rule_block  # noqa: E402
 from atlaslib.tzhistory import parse_footer, utoff_at, zone_history  # noqa: E402
@@ -161,6 +162,14 @@ class CalendarAndPlacesTest(unittest.TestCase):
         self.assertEqual(whole_minutes(48.1374), (48, 8, False))
         self.assertEqual(whole_minutes(-0.004), (0, 0, False))
         self.assertEqual(whole_minutes(-33.99999), (34, 0, True))
+
+    def test_alternates_keep_the_native_spelling_once(self):
+        place = Place(1, "Munich", "Munich", ["Munchen", "München", "MUC", "Munich", "Monaco di Baviera"],
+                      48.1, 11.6, "DE", "02", 1_500_000, "Europe/Berlin", "2023-01-01")
+        table = set("MunichöüeodBavra ")
+        self.assertEqual(_distinct_alternates(place, "munich", table), ["München", "Monaco di Baviera"])
+        place.population = 99_999
+        self.assertEqual(_distinct_alternates(place, "munich", table), [])
 
     def test_alternate_name_filter(self):
         self.assertTrue(_is_latin_name("München"))

@@ -104,6 +104,22 @@ def main_name(place):
     return name if name else place.asciiname
 
 
+def _distinct_alternates(place, main_key, table_set):
+    """Stored alternate names whose normalised forms differ from the main name and from
+    each other; of spellings that normalise alike the one with most letters outside ASCII
+    is kept ("München" rather than "Munchen"), then the first in GeoNames order."""
+    best = {}
+    for alt in alternate_candidates(place):
+        stored = fit_name(alt, table_set)
+        key = normalise_name(stored)
+        if not key or key == main_key:
+            continue
+        score = sum(1 for c in stored if not c.isascii())
+        if key not in best or score > best[key][0]:
+            best[key] = (score, stored)
+    return [stored for _, stored in best.values()]
+
+
 def build_records(places, provinces, countries, table_set):
     """All city records, sorted by normalised name (ties: population, geonameid, name)."""
     records = []
@@ -115,13 +131,8 @@ def build_records(places, provinces, countries, table_set):
         name = fit_name(main_name(p), table_set)
         if not normalise_name(name):
             name = fit_name(p.asciiname, table_set)
-        keys = {normalise_name(name)}
         records.append(CityRecord(name, normalise_name(name), alternate=False, **base))
-        for alt in alternate_candidates(p):
-            stored = fit_name(alt, table_set)
-            key = normalise_name(stored)
-            if key and key not in keys:
-                keys.add(key)
-                records.append(CityRecord(stored, key, alternate=True, **base))
+        for alt in _distinct_alternates(p, normalise_name(name), table_set):
+            records.append(CityRecord(alt, normalise_name(alt), alternate=True, **base))
     records.sort(key=lambda r: (r.key, -r.population, r.geonameid, r.alternate, r.name))
     return records
