@@ -3,7 +3,10 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test test-setup bench clean
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps build run test test-setup bench fuzz clean
 
 all: build
 
@@ -28,6 +31,24 @@ test-setup: build
 
 bench: build
 	$(BUILD)/bin/orrery-bench
+
+# Every libFuzzer target of fuzz/ for FUZZ_SECONDS seconds each, built with
+# clang in $(FUZZ_BUILD); seeds come from fuzz/corpus/<target>/ when present,
+# new inputs collect in $(FUZZ_BUILD)/corpus/<target>/, and fuzz/<target>.options
+# may hold further libFuzzer flags for one target.
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORRERY_FUZZ=ON \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+	@for target in $(FUZZ_BUILD)/fuzz/*_fuzz; do \
+	  name=$$(basename $$target); \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
+	  seeds=$$(test -d fuzz/corpus/$$name && echo fuzz/corpus/$$name); \
+	  options=$$(cat fuzz/$$name.options 2>/dev/null); \
+	  echo "fuzz: $$name for $(FUZZ_SECONDS) s"; \
+	  $$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $$options \
+	    $(FUZZ_BUILD)/corpus/$$name $$seeds || exit 1; \
+	done
 
 clean:
 	rm -rf $(BUILD)
