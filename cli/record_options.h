@@ -1,0 +1,51 @@
+// Birth records from the command line: the record options shared by the
+// commands that take a chart (`chart`, `charts add`, `render`), the chart
+// display options, and the CSV lines of batch mode. Every parser checks the
+// values as the New Chart wizard does and reports the first problem as one
+// line of text (empty when all is well).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "chart/chart_record.h"
+#include "cli/arguments.h"
+
+namespace orrery::cli {
+
+// How a chart is computed and shown, beside its record.
+struct ChartSettings {
+  int houseSystem = 0;  // HouseSystemId
+  int rulership = 0;    // 0 modern, 1 old
+  int language = 0;     // 0 English, 1 German
+};
+
+// --name TEXT --date YYYY-MM-DD --time HH:MM [--julian] --lat 51N29
+// --lon 0E07|0W07 [--zone +1:00] [--dst -1:00] [--local-time]
+// [--corr DIST,UNIT,DIR]. Takes all of them from args before it checks any,
+// so the caller can report unknown arguments first. Fills a zeroed record.
+std::string TakeRecordOptions(Arguments& args, ChartRecord& record);
+// [--house-system NAME|0..6] [--rulership modern|old] [--lang en|de].
+std::string TakeChartSettings(Arguments& args, ChartSettings& settings);
+
+// The columns of a batch line, in order.
+inline constexpr std::string_view BatchColumns =
+    "name,year,month,day,hour,minute,calendar,latDeg,latMin,north,lonDeg,lonMin,east,"
+    "zoneH,zoneM,zonePlus,dstH,dstM,dstPlus,localTime,corrDistance,corrUnit,corrDirection,"
+    "houseSystem";
+// An optional first line of a batch file names the columns ("name,...").
+bool IsBatchHeader(std::string_view line);
+// One CSV line (fields may be double-quoted, "" inside quotes is a quote).
+// An empty houseSystem column keeps settings.houseSystem.
+std::string ParseBatchLine(std::string_view line, ChartRecord& record, ChartSettings& settings);
+
+// Names or indexes of the tables: "placidus".."porphyry" or 0..6; a
+// DistanceUnit name ("Kilometers"), short name ("km") or 0..10; a compass
+// short label ("WSW") or 0..15. Case does not matter; -1 when unknown.
+int ParseHouseSystem(std::string_view text);
+int ParseDistanceUnit(std::string_view text);
+int ParseCompassDirection(std::string_view text);
+// Short name of a distance unit, as ParseDistanceUnit reads it.
+const char* DistanceUnitShortName(int unit);
+
+}  // namespace orrery::cli
