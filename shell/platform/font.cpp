@@ -32,6 +32,12 @@ class FontSize {
       FT_Select_Size(ft_, NearestStrike(pixels));
     }
     ReadLineMetrics();
+    // Some bitmap sizes draw descenders below the scaled metrics; the cell
+    // always holds them, so bottom-aligned text never runs past its bottom.
+    for (char32_t c : std::u32string_view(U"gjpqy")) {
+      const Glyph& g = GlyphOf(c);
+      descent_ = std::max(descent_, g.height - g.top);
+    }
   }
   ~FontSize() {
     if (ft_) FT_Done_Face(ft_);

@@ -1,0 +1,25 @@
+// The interface between the window system and what shows it: the SDL2 host
+// (a desktop window) or the headless host (scripted input, PNG screenshots).
+// The window system knows nothing else of either.
+#pragma once
+
+#include "shell/platform/geometry.h"
+#include "shell/platform/surface.h"
+
+namespace orrery::platform {
+
+class Desktop;
+
+class Host {
+ public:
+  virtual ~Host() = default;
+  // Called by the message loops when every message is handled and the
+  // screen is painted. Feeds the next user input to the desktop (its Inject
+  // functions), waiting as long as needed, and returns true; returns false
+  // when no input will ever come again (window closed, script ended).
+  virtual bool WaitInput(Desktop& desktop) = 0;
+  // Called after each paint with the screen and the part that changed.
+  virtual void Present(const Surface& screen, const Rect& changed) = 0;
+};
+
+}  // namespace orrery::platform

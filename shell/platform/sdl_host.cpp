@@ -1,0 +1,149 @@
+#include "shell/platform/sdl_host.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+
+#include "shell/platform/desktop.h"
+#include "shell/platform/unicode.h"
+
+namespace orrery::platform {
+
+struct SdlHost::Impl {
+  SDL_Window* window = nullptr;
+  SDL_Renderer* renderer = nullptr;
+  SDL_Texture* texture = nullptr;
+  bool stylusDown = false;
+  bool closed = false;
+
+  ~Impl() {
+    if (texture) SDL_DestroyTexture(texture);
+    if (renderer) SDL_DestroyRenderer(renderer);
+    if (window) SDL_DestroyWindow(window);
+    if (window || renderer) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  }
+};
+
+namespace {
+
+int KeyOf(SDL_Keycode k) {
+  switch (k) {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+      return kKeyEnter;
+    case SDLK_ESCAPE: return kKeyEscape;
+    case SDLK_BACKSPACE: return kKeyBack;
+    case SDLK_TAB: return kKeyTab;
+    case SDLK_SPACE: return kKeySpace;
+    case SDLK_DELETE: return kKeyDelete;
+    case SDLK_HOME: return kKeyHome;
+    case SDLK_END: return kKeyEnd;
+    case SDLK_PAGEUP: return kKeyPageUp;
+    case SDLK_PAGEDOWN: return kKeyPageDown;
+    case SDLK_LEFT: return kKeyLeft;
+    case SDLK_RIGHT: return kKeyRight;
+    case SDLK_UP: return kKeyUp;
+    case SDLK_DOWN: return kKeyDown;
+    default: break;
+  }
+  if (k >= SDLK_a && k <= SDLK_z) return 'A' + (k - SDLK_a);
+  if (k >= SDLK_0 && k <= SDLK_9) return '0' + (k - SDLK_0);
+  return kKeyNone;
+}
+
+int ModifiersOf(Uint16 mod) {
+  return ((mod & KMOD_SHIFT) ? kModShift : 0) | ((mod & KMOD_CTRL) ? kModCtrl : 0) |
+         ((mod & KMOD_ALT) ? kModAlt : 0);
+}
+
+}  // namespace
+
+SdlHost::SdlHost(int scale) : impl_(std::make_unique<Impl>()), scale_(std::clamp(scale, 1, 8)) {}
+
+SdlHost::~SdlHost() = default;
+
+bool SdlHost::Open(const std::string& title) {
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    error_ = std::string("no display: ") + SDL_GetError();
+    return false;
+  }
+  impl_->window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                   kScreenWidth * scale_, kScreenHeight * scale_, SDL_WINDOW_SHOWN);
+  if (impl_->window) impl_->renderer = SDL_CreateRenderer(impl_->window, -1, 0);
+  if (impl_->renderer) {
+    impl_->texture = SDL_CreateTexture(impl_->renderer, SDL_PIXELFORMAT_RGB888,
+                                       SDL_TEXTUREACCESS_STREAMING, kScreenWidth, kScreenHeight);
+  }
+  if (!impl_->texture) {
+    error_ = std::string("cannot open a window: ") + SDL_GetError();
+    impl_ = std::make_unique<Impl>();
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return false;
+  }
+  SDL_StartTextInput();
+  return true;
+}
+
+void SdlHost::Present(const Surface& screen, const Rect&) {
+  if (!impl_->texture) return;
+  // SDL's RGB888 is the surface's 0x00RRGGBB word layout.
+  SDL_UpdateTexture(impl_->texture, nullptr, screen.Words().data(), screen.Width() * 4);
+  SDL_RenderClear(impl_->renderer);
+  SDL_RenderCopy(impl_->renderer, impl_->texture, nullptr, nullptr);
+  SDL_RenderPresent(impl_->renderer);
+}
+
+bool SdlHost::WaitInput(Desktop& desktop) {
+  if (!impl_->window || impl_->closed) return false;
+  SDL_Event e;
+  while (SDL_WaitEvent(&e)) {
+    switch (e.type) {
+      case SDL_QUIT:
+        impl_->closed = true;
+        return false;
+      case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
+          impl_->closed = true;
+          return false;
+        }
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED) {
+          SDL_RenderPresent(impl_->renderer);
+        }
+        break;
+      case SDL_MOUSEBUTTONDOWN:
+        if (e.button.button == SDL_BUTTON_LEFT) {
+          impl_->stylusDown = true;
+          desktop.InjectTap(MsgType::TapDown, {e.button.x / scale_, e.button.y / scale_});
+          return true;
+        }
+        break;
+      case SDL_MOUSEMOTION:
+        if (impl_->stylusDown) {
+          desktop.InjectTap(MsgType::TapMove, {e.motion.x / scale_, e.motion.y / scale_});
+          return true;
+        }
+        break;
+      case SDL_MOUSEBUTTONUP:
+        if (e.button.button == SDL_BUTTON_LEFT && impl_->stylusDown) {
+          impl_->stylusDown = false;
+          desktop.InjectTap(MsgType::TapUp, {e.button.x / scale_, e.button.y / scale_});
+          return true;
+        }
+        break;
+      case SDL_KEYDOWN:
+        if (const int key = KeyOf(e.key.keysym.sym); key != kKeyNone) {
+          desktop.InjectKey(key, ModifiersOf(e.key.keysym.mod));
+          return true;
+        }
+        break;
+      case SDL_TEXTINPUT:
+        for (char16_t c : Utf8ToUtf16(e.text.text)) desktop.InjectChar(c);
+        return true;
+      default:
+        break;
+    }
+  }
+  return false;
+}
+
+}  // namespace orrery::platform
