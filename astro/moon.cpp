@@ -71,45 +71,40 @@ struct ExplicitSums {
   double latitude = 0.0;                       // explicit latitude terms
 };
 
-void EvaluateTable(const LunarSeriesTable& table, Accumulator& acc) {
+// Adds one table's terms; the row type is fixed per table.
+template <int Type>
+void EvaluateRows(const LunarSeriesTable& table, Accumulator& acc) {
   const std::int16_t* row = table.rows;
   for (int r = 0; r < table.rowCount; ++r, row += table.rowLength) {
-    double sv = 0.0, cv = 0.0;
-    bool first = true;
-    for (int k = 0; k < 4; ++k) {
-      int j = row[k];
-      if (j == 0) continue;
-      int multiple = j > 0 ? j : -j;
-      double sn = MultipleAngles.sines[k][multiple - 1];
-      double cs = MultipleAngles.cosines[k][multiple - 1];
-      if (j < 0) sn = -sn;
-      if (first) {
-        sv = sn;
-        cv = cs;
-        first = false;
-      } else {
-        double s = sn * cv + cs * sv;
-        cv = cs * cv - sn * sv;
-        sv = s;
-      }
+    // Multiples of D, l', l and F combined by the addition formulas; the
+    // first nonzero multiple starts the sum and zero multiples are skipped.
+    int k = 0;
+    while (k < 3 && row[k] == 0) ++k;
+    SinCos angle = MultipleAngles.At(k, row[k]);
+    while (++k < 4) {
+      if (row[k] != 0) angle = AddAngle(angle, MultipleAngles.At(k, row[k]));
     }
     const std::int16_t* a = row + 4;
-    switch (table.type) {
-      case 1:
-        acc.longitude += (10000.0 * a[0] + a[1]) * sv;
-        if (a[3] != 0) acc.distance += (10000.0 * a[2] + a[3]) * cv;
-        break;
-      case 2:
-        acc.longitude += a[0] * sv;
-        acc.distance += a[1] * cv;
-        break;
-      case 3:
-        acc.latitude += (10000.0 * a[0] + a[1]) * sv;
-        break;
-      default:
-        acc.latitude += a[0] * sv;
-        break;
+    if constexpr (Type == 1) {
+      acc.longitude += (10000.0 * a[0] + a[1]) * angle.sin;
+      if (a[3] != 0) acc.distance += (10000.0 * a[2] + a[3]) * angle.cos;
+    } else if constexpr (Type == 2) {
+      acc.longitude += a[0] * angle.sin;
+      acc.distance += a[1] * angle.cos;
+    } else if constexpr (Type == 3) {
+      acc.latitude += (10000.0 * a[0] + a[1]) * angle.sin;
+    } else {
+      acc.latitude += a[0] * angle.sin;
     }
+  }
+}
+
+void EvaluateTable(const LunarSeriesTable& table, Accumulator& acc) {
+  switch (table.type) {
+    case 1: EvaluateRows<1>(table, acc); break;
+    case 2: EvaluateRows<2>(table, acc); break;
+    case 3: EvaluateRows<3>(table, acc); break;
+    default: EvaluateRows<4>(table, acc); break;
   }
 }
 

@@ -1,5 +1,7 @@
 #include "astro/planet_series.h"
 
+#include <cstring>
+
 #include "astro/earth_orientation.h"
 #include "foundation/numbers.h"
 
@@ -26,18 +28,15 @@ constexpr FundamentalArgument FundamentalArguments[9] = {
 }  // namespace
 
 void FillMultipleAngles(int k, double a, int n) {
-  double* sn = MultipleAngles.sines[k];
-  double* cs = MultipleAngles.cosines[k];
-  double s1 = Sin(a);
-  double c1 = Cos(a);
-  sn[0] = s1;
-  cs[0] = c1;
-  sn[1] = 2.0 * s1 * c1;
-  cs[1] = c1 * c1 - s1 * s1;
-  for (int i = 2; i < n; ++i) {
-    sn[i] = sn[i - 1] * c1 + cs[i - 1] * s1;
-    cs[i] = cs[i - 1] * c1 - sn[i - 1] * s1;
+  SinCos* row = MultipleAngles.entries[k] + MultipleAngleTable::Multiples;
+  const double s1 = Sin(a);
+  const double c1 = Cos(a);
+  row[1] = {s1, c1};
+  row[2] = {2.0 * s1 * c1, c1 * c1 - s1 * s1};
+  for (int i = 3; i <= n; ++i) {
+    row[i] = {row[i - 1].sin * c1 + row[i - 1].cos * s1, row[i - 1].cos * c1 - row[i - 1].sin * s1};
   }
+  for (int i = 1; i <= n || i <= 2; ++i) row[-i] = {-row[i].sin, row[i].cos};
 }
 
 const PlanetTheory* PlanetTheoryOf(BodyId body) {
@@ -50,6 +49,21 @@ const PlanetTheory* PlanetTheoryOf(BodyId body) {
   return theories[body - Mercury];
 }
 
+namespace {
+
+// A (cosine, sine) amplitude pair, evaluated two lanes at a time.
+typedef double AmplitudePair __attribute__((vector_size(16)));
+
+AmplitudePair LoadPair(const double* p) {
+  AmplitudePair v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
+double LaneSum(AmplitudePair v) { return v[0] + v[1]; }
+
+}  // namespace
+
 Vec3 EvaluatePlanet(double jd, const PlanetTheory& theory) {
   const double t = (jd - 2451545.0) / 3652500.0;
   for (int k = 0; k < 9; ++k) {
@@ -59,17 +73,18 @@ Vec3 EvaluatePlanet(double jd, const PlanetTheory& theory) {
     FillMultipleAngles(k, (f.phase + NormalizeArcsec(f.rate * t)) * RadiansPerArcsec, harmonic);
   }
 
+  const SinCos* angles = &MultipleAngles.entries[0][0];
+  // The polynomial term's sums, and the periodic terms' sums of A cos and of
+  // B sin kept apart until the end.
   double sumL = 0.0, sumB = 0.0, sumR = 0.0;
-  const signed char* arg = theory.arguments;
+  AmplitudePair periodicL = {0.0, 0.0}, periodicB = {0.0, 0.0}, periodicR = {0.0, 0.0};
   const double* pl = theory.longitude;
   const double* pb = theory.latitude;
   const double* pr = theory.radius;
-  for (;;) {
-    int np = *arg++;
-    if (np < 0) break;
-    if (np == 0) {
+  for (const PlanetTerm* term = theory.terms; term != theory.terms + theory.termCount; ++term) {
+    const int nt = term->power;
+    if (term->arguments == 0) {
       // Polynomial term: only the longitude is reduced to a circle.
-      int nt = *arg++;
       double l = *pl++, b = *pb++, r = *pr++;
       for (int i = 0; i < nt; ++i) {
         l = l * t + *pl++;
@@ -81,43 +96,26 @@ Vec3 EvaluatePlanet(double jd, const PlanetTheory& theory) {
       sumR += r;
       continue;
     }
-    // Periodic term: the combined angle by the addition formulas.
-    double sv = 0.0, cv = 0.0;
-    bool first = true;
-    for (int i = 0; i < np; ++i) {
-      int j = *arg++;
-      int m = *arg++ - 1;
-      if (j == 0) continue;
-      int multiple = j > 0 ? j : -j;
-      double sn = MultipleAngles.sines[m][multiple - 1];
-      double cs = MultipleAngles.cosines[m][multiple - 1];
-      if (j < 0) sn = -sn;
-      if (first) {
-        sv = sn;
-        cv = cs;
-        first = false;
-      } else {
-        double s = sn * cv + cs * sv;
-        cv = cs * cv - sn * sv;
-        sv = s;
-      }
-    }
-    int nt = *arg++;
-    double lc = *pl++, ls = *pl++;
-    double bc = *pb++, bs = *pb++;
-    double rc = *pr++, rs = *pr++;
+    // Periodic term: its multiples combined by the addition formulas (unused
+    // slots hold multiple 0, which leaves the sum exactly as it is).
+    SinCos angle = AddAngle(AddAngle(angles[term->angle[0]], angles[term->angle[1]]),
+                            angles[term->angle[2]]);
+    AmplitudePair l = LoadPair(pl), b = LoadPair(pb), r = LoadPair(pr);
+    pl += 2, pb += 2, pr += 2;
     for (int i = 0; i < nt; ++i) {
-      lc = lc * t + *pl++;
-      ls = ls * t + *pl++;
-      bc = bc * t + *pb++;
-      bs = bs * t + *pb++;
-      rc = rc * t + *pr++;
-      rs = rs * t + *pr++;
+      l = l * t + LoadPair(pl);
+      b = b * t + LoadPair(pb);
+      r = r * t + LoadPair(pr);
+      pl += 2, pb += 2, pr += 2;
     }
-    sumL += lc * cv + ls * sv;
-    sumB += bc * cv + bs * sv;
-    sumR += rc * cv + rs * sv;
+    const AmplitudePair cosSin = {angle.cos, angle.sin};
+    periodicL += l * cosSin;
+    periodicB += b * cosSin;
+    periodicR += r * cosSin;
   }
+  sumL += LaneSum(periodicL);
+  sumB += LaneSum(periodicB);
+  sumR += LaneSum(periodicR);
   return {sumL * RadiansPerArcsec, sumB * RadiansPerArcsec,
           (sumR * RadiansPerArcsec + 1.0) * theory.distance};
 }

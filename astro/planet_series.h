@@ -9,27 +9,56 @@
 // (astro/generated/planet_tables.cpp).
 #pragma once
 
+#include <cstdint>
+
 #include "astro/body_table.h"
 #include "foundation/vectors.h"
 
 namespace orrery {
 
-// Sines and cosines of multiples 1..24 of up to nine angles: row k, multiple n
-// is sines[k][n - 1]. Global scratch shared by the planetary and the lunar
-// series; every evaluation overwrites the rows it uses, so no two evaluations
-// may interleave.
+struct SinCos {
+  double sin;
+  double cos;
+};
+
+// Sines and cosines of multiples -24..24 of up to nine angles, for the
+// addition formulas of the series: At(k, j) holds sin(j a) and cos(j a) of the
+// angle a of row k (multiple 0 is (0, 1)). Global scratch shared by the
+// planetary and the lunar series; every evaluation overwrites the rows it
+// uses, so no two evaluations may interleave.
 struct MultipleAngleTable {
   static constexpr int Rows = 9;
   static constexpr int Multiples = 24;
-  double sines[Rows][Multiples];
-  double cosines[Rows][Multiples];
+  static constexpr int RowLength = 2 * Multiples + 1;
+  SinCos entries[Rows][RowLength];
+
+  constexpr MultipleAngleTable() : entries{} {
+    for (auto& row : entries) row[Multiples] = {0.0, 1.0};
+  }
+  const SinCos& At(int k, int j) const { return entries[k][j + Multiples]; }
 };
 extern MultipleAngleTable MultipleAngles;
 
-// Fills row k with the sines and cosines of a, 2a, ... up to max(n, 2) times a,
-// by the addition formulas from one sine and one cosine; higher multiples keep
-// what they held.
+// Fills row k with the sines and cosines of a, 2a, ... up to max(n, 2) times a
+// and their negatives, by the addition formulas from one sine and one cosine;
+// higher multiples keep what they held.
 void FillMultipleAngles(int k, double a, int n);
+
+// Sine and cosine of the angle sum x + y from those of x (sum) and y (term).
+inline SinCos AddAngle(const SinCos& sum, const SinCos& term) {
+  return {term.sin * sum.cos + term.cos * sum.sin, term.cos * sum.cos - term.sin * sum.sin};
+}
+
+// One term of a body's series, the argument table of the published series
+// in decoded form. A periodic term combines up to three multiples j of
+// fundamental arguments m; each is stored as the MultipleAngleTable entry it
+// reads, (m - 1) x (2 x 24 + 1) + 24 + j, and unused slots name multiple 0,
+// whose angle adds nothing. The polynomial term has no arguments.
+struct PlanetTerm {
+  std::uint8_t arguments;  // 0: polynomial term; 1..3: periodic term
+  std::uint8_t power;      // nt, the highest power of time in its amplitudes
+  std::uint16_t angle[3];
+};
 
 struct PlanetTheory {
   // Highest multiple of each fundamental argument (Mercury..Pluto) the body's
@@ -37,12 +66,12 @@ struct PlanetTheory {
   signed char maxHarmonic[9];
   // Highest power of time in the amplitude polynomials (informational).
   signed char maxPower;
-  // Term records, ended by -1: a polynomial term "0 nt", or a periodic term
-  // "np (j m) x np nt" combining multiple j of argument m (1-based).
-  const signed char* arguments;
-  // Coefficients consumed in step with the argument table: nt + 1 values for
-  // the polynomial term, (cosine, sine) pairs for a periodic term, highest
-  // power first.
+  // The terms in table order; the first is the polynomial term.
+  const PlanetTerm* terms;
+  int termCount;
+  // Coefficients consumed in step with the terms: power + 1 values for the
+  // polynomial term, (cosine, sine) pairs for a periodic term, highest power
+  // first.
   const double* longitude;
   const double* latitude;
   const double* radius;

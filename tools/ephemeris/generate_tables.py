@@ -108,7 +108,7 @@ def read_planet(path):
     harmonics = [int(v) for v in header["max_harmonic"].split()]
     if len(harmonics) != 9:
         fail(f"{path}: max_harmonic needs 9 values")
-    arguments = []
+    terms = []
     for k, row in enumerate(sections["arguments"]):
         values = [int(v) for v in row]
         np_ = values[0]
@@ -117,18 +117,22 @@ def read_planet(path):
             fail(f"{path}: argument row {k + 1} has a wrong length")
         if (np_ == 0) != (k == 0):
             fail(f"{path}: only the first term may be the polynomial term")
+        if np_ > 3:
+            fail(f"{path}: term {k + 1} combines more than three arguments")
+        angles = []
         for j, m in zip(values[1:-1:2], values[2:-1:2]):
             if not 1 <= m <= 9 or abs(j) > harmonics[m - 1] or abs(j) > MULTIPLE_ANGLE_ROW_LENGTH:
                 fail(f"{path}: term {k + 1} uses multiple {j} of argument {m}, beyond its maximum")
+            angles.append((m - 1) * (2 * MULTIPLE_ANGLE_ROW_LENGTH + 1) + MULTIPLE_ANGLE_ROW_LENGTH + j)
+        angles += [MULTIPLE_ANGLE_ROW_LENGTH] * (3 - len(angles))  # multiple 0: adds nothing
         width = nt + 1 if np_ == 0 else 2 * (nt + 1)
         for name in ("longitude", "latitude", "radius"):
             if len(sections[name][k]) != width:
                 fail(f"{path}: {name} row {k + 1} needs {width} values")
-        arguments.extend(values)
-    arguments.append(-1)
+        terms.append("{%d, %d, {%d, %d, %d}}" % (np_, nt, *angles))
     coefficients = {name: [double_literal(v) for row in sections[name] for v in row]
                     for name in ("longitude", "latitude", "radius")}
-    return header, harmonics, arguments, coefficients
+    return header, harmonics, terms, coefficients
 
 
 def planet_tables(root):
@@ -138,10 +142,10 @@ def planet_tables(root):
            '#include "astro/planet_series.h"\n\nnamespace orrery {\n\nnamespace {\n']
     records = []
     for stem, name in PLANETS:
-        header, harmonics, arguments, coefficients = read_planet(
+        header, harmonics, terms, coefficients = read_planet(
             root / "data/ephemeris/plan404" / f"{stem}.txt")
         out.append(f"\n// {header['body']}: {header['terms']} terms.\n")
-        out.append(f"const signed char {name}Arguments[] = {{\n{wrap(map(str, arguments))}\n}};\n")
+        out.append(f"const PlanetTerm {name}Terms[] = {{\n{wrap(terms)}\n}};\n")
         for table in ("longitude", "latitude", "radius"):
             out.append(f"const double {name}{table.capitalize()}[] = {{\n"
                        f"{wrap(coefficients[table])}\n}};\n")
@@ -149,7 +153,8 @@ def planet_tables(root):
             f"const PlanetTheory {name}Theory = {{\n"
             f"    {{{', '.join(map(str, harmonics))}}},\n"
             f"    {int(header['max_power'])},\n"
-            f"    {name}Arguments,\n"
+            f"    {name}Terms,\n"
+            f"    {len(terms)},\n"
             f"    {name}Longitude,\n"
             f"    {name}Latitude,\n"
             f"    {name}Radius,\n"
