@@ -1,0 +1,249 @@
+// orrery-cli positions, run as a program: text for people, JSON that reads
+// back, the Julian calendar, the present moment and bad arguments.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace {
+
+struct CliRun {
+  std::string out, err;
+  int status = -1;
+};
+
+CliRun RunCli(const std::string& arguments) {
+  // One file per process: CTest runs the cases of this program side by side.
+  const std::string errFile = std::string(ORRERY_BIN_DIR) + "/positions_test_stderr_" +
+                              std::to_string(getpid()) + ".txt";
+  const std::string command =
+      std::string(ORRERY_BIN_DIR) + "/orrery-cli positions " + arguments + " 2>" + errFile;
+  CliRun run;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return run;
+  char buffer[4096];
+  for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
+  run.status = WEXITSTATUS(pclose(pipe));
+  if (FILE* err = fopen(errFile.c_str(), "r")) {
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, err)) > 0;) run.err.append(buffer, n);
+    fclose(err);
+  }
+  std::remove(errFile.c_str());
+  return run;
+}
+
+// A small JSON reader: objects, arrays, strings, numbers, true/false/null.
+struct Json {
+  enum Kind { Null, Bool, Number, String, Array, Object } kind = Null;
+  double number = 0.0;
+  bool boolean = false;
+  std::string text;
+  std::vector<Json> items;
+  std::map<std::string, Json> members;
+  const Json& operator[](const std::string& key) const { return members.at(key); }
+};
+
+class JsonReader {
+ public:
+  explicit JsonReader(const std::string& text) : s_(text) {}
+  bool Read(Json& out) {
+    bool ok = Value(out);
+    Space();
+    return ok && at_ == s_.size();
+  }
+
+ private:
+  void Space() {
+    while (at_ < s_.size() && std::isspace(static_cast<unsigned char>(s_[at_]))) ++at_;
+  }
+  bool Literal(const char* word) {
+    std::string w(word);
+    if (s_.compare(at_, w.size(), w) != 0) return false;
+    at_ += w.size();
+    return true;
+  }
+  bool Str(std::string& out) {
+    if (s_[at_] != '"') return false;
+    for (++at_; at_ < s_.size() && s_[at_] != '"'; ++at_) {
+      if (s_[at_] == '\\') ++at_;
+      out += s_[at_];
+    }
+    return at_++ < s_.size();
+  }
+  bool Value(Json& v) {
+    Space();
+    if (at_ >= s_.size()) return false;
+    char c = s_[at_];
+    if (c == '{') {
+      v.kind = Json::Object;
+      ++at_;
+      Space();
+      if (s_[at_] == '}') return ++at_, true;
+      do {
+        Space();
+        std::string key;
+        if (!Str(key)) return false;
+        Space();
+        if (s_[at_++] != ':' || !Value(v.members[key])) return false;
+        Space();
+      } while (s_[at_++] == ',');
+      return s_[at_ - 1] == '}';
+    }
+    if (c == '[') {
+      v.kind = Json::Array;
+      ++at_;
+      Space();
+      if (s_[at_] == ']') return ++at_, true;
+      do {
+        v.items.emplace_back();
+        if (!Value(v.items.back())) return false;
+        Space();
+      } while (s_[at_++] == ',');
+      return s_[at_ - 1] == ']';
+    }
+    if (c == '"') return v.kind = Json::String, Str(v.text);
+    if (Literal("true")) return v.kind = Json::Bool, v.boolean = true, true;
+    if (Literal("false")) return v.kind = Json::Bool, true;
+    if (Literal("null")) return true;
+    char* end = nullptr;
+    v.number = std::strtod(s_.c_str() + at_, &end);
+    if (end == s_.c_str() + at_) return false;
+    at_ = end - s_.c_str();
+    v.kind = Json::Number;
+    return true;
+  }
+  const std::string& s_;
+  std::size_t at_ = 0;
+};
+
+Json ReadJson(const std::string& text) {
+  Json json;
+  EXPECT_TRUE(JsonReader(text).Read(json)) << text.substr(0, 200);
+  return json;
+}
+
+constexpr double Pi = 3.141592653589793;
+constexpr double ArcsecPerRadian = 180.0 / Pi * 3600.0;
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+TEST(PositionsCommand, JsonReadsBackWithEveryBodyAndKey) {
+  CliRun run = RunCli("--ut 2000-01-01T12:00 --json");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  Json json = ReadJson(run.out);
+  EXPECT_EQ(json["mjdUt"].number, 51544.5);
+  EXPECT_NEAR(json["deltaT"].number, 66.03, 0.01);
+  EXPECT_DOUBLE_EQ(json["mjdTt"].number, 51544.5 + json["deltaT"].number / 86400.0);
+  EXPECT_NEAR(json["obliquity"].number, 23.4377 * Pi / 180.0, 1e-5);
+  // Greenwich apparent sidereal time 18h41m49.70s (Swiss Ephemeris).
+  EXPECT_NEAR(json["gast"].number, 67309.697, 0.05);
+
+  const std::vector<Json>& bodies = json["bodies"].items;
+  ASSERT_EQ(bodies.size(), 17u);
+  const char* abbr[] = {"SO", "MO", "ME", "VE", "ER", "MA", "JU", "SA", "UR",
+                        "NE", "PL", "NN", "SN", "AC", "MC", "TN", "TS"};
+  for (int b = 0; b < 17; ++b) {
+    EXPECT_EQ(bodies[b]["id"].number, b);
+    EXPECT_EQ(bodies[b]["abbr"].text, abbr[b]);
+    for (const char* key : {"lon", "lat", "dist", "helioLon", "helioLat", "helioDist"}) {
+      EXPECT_EQ(bodies[b][key].kind, Json::Number) << b << " " << key;
+    }
+    EXPECT_EQ(bodies[b]["retrograde"].kind, Json::Bool);
+    EXPECT_LE(std::fabs(bodies[b]["lat"].number), Pi / 2);
+  }
+  // Apparent positions at this moment by the Swiss Ephemeris: Sun 280.368945,
+  // Moon 223.324057 and 5.170736, Saturn 40.395662 and -2.444855 degrees.
+  auto arcsec = [](double radians, double degrees) {
+    double d = radians * 180.0 / Pi - degrees;
+    return (d - 360.0 * std::round(d / 360.0)) * 3600.0;
+  };
+  EXPECT_NEAR(arcsec(bodies[0]["lon"].number, 280.368945), 0.0, 1.2);
+  EXPECT_NEAR(arcsec(bodies[1]["lon"].number, 223.324057), 0.0, 3.9);
+  EXPECT_NEAR(arcsec(bodies[1]["lat"].number, 5.170736), 0.0, 3.9);
+  EXPECT_NEAR(arcsec(bodies[7]["lon"].number, 40.395662), 0.0, 1.3);
+  EXPECT_NEAR(arcsec(bodies[7]["lat"].number, -2.444855), 0.0, 1.3);
+  EXPECT_TRUE(bodies[7]["retrograde"].boolean);  // Saturn turned direct on 12 January
+  EXPECT_FALSE(bodies[0]["retrograde"].boolean);
+  EXPECT_TRUE(bodies[15]["retrograde"].boolean);
+  EXPECT_EQ(bodies[4]["dist"].number, 0.0);  // the Earth, seen from itself
+}
+
+TEST(PositionsCommand, TextShowsTimeScalesSignsAndEveryBody) {
+  CliRun run = RunCli("--ut 2000-01-01T12:00:00");
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::vector<std::string> lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 6u + 1u + 17u);
+  EXPECT_EQ(lines[0].rfind("Universal Time      2000-01-01 12:00:00.00 UT", 0), 0u) << lines[0];
+  EXPECT_EQ(lines[1], "Delta T             66.03 s");
+  EXPECT_EQ(lines[2].rfind("Terrestrial Time    2000-01-01 12:01:06.03 TT", 0), 0u) << lines[2];
+  EXPECT_EQ(lines[3].rfind("True obliquity      23\u00b026'", 0), 0u) << lines[3];
+  EXPECT_EQ(lines[4].rfind("Sidereal time       18h41m49.", 0), 0u) << lines[4];
+
+  // The Sun's row shows the JSON longitude as degrees in Capricorn.
+  Json json = ReadJson(RunCli("--ut 2000-01-01T12:00 --json").out);
+  double sun = json["bodies"].items[0]["lon"].number * ArcsecPerRadian - 270.0 * 3600.0;
+  long long hundredths = std::llround(sun * 100.0);
+  char expected[64];
+  std::snprintf(expected, sizeof expected, "%lld\u00b0%02lld'%02lld.%02lld\" Capricorn",
+                hundredths / 360000, hundredths / 6000 % 60, hundredths / 100 % 60,
+                hundredths % 100);
+  const std::string& sunRow = lines[7];
+  EXPECT_EQ(sunRow.rfind("SO Sun", 0), 0u) << sunRow;
+  EXPECT_NE(sunRow.find(expected), std::string::npos) << sunRow << " / " << expected;
+  const char* abbr[] = {"SO", "MO", "ME", "VE", "ER", "MA", "JU", "SA", "UR",
+                        "NE", "PL", "NN", "SN", "AC", "MC", "TN", "TS"};
+  for (int b = 0; b < 17; ++b) EXPECT_EQ(lines[7 + b].rfind(abbr[b], 0), 0u) << lines[7 + b];
+  EXPECT_NE(lines[7 + 7].find("Taurus"), std::string::npos);  // Saturn at 40 degrees
+  EXPECT_NE(lines[7 + 7].find(" R "), std::string::npos);     // retrograde
+}
+
+TEST(PositionsCommand, JulianDatesNameTheSameDayAsTheirGregorianTwin) {
+  Json julian = ReadJson(RunCli("--ut 1582-10-04T06:30 --julian --json").out);
+  Json gregorian = ReadJson(RunCli("--ut 1582-10-14T06:30 --json").out);
+  EXPECT_EQ(julian["mjdUt"].number, gregorian["mjdUt"].number);
+  EXPECT_EQ(julian["bodies"].items[1]["lon"].number, gregorian["bodies"].items[1]["lon"].number);
+  // 29 February 1900 exists only in the Julian calendar.
+  EXPECT_EQ(RunCli("--ut 1900-02-29T00:00 --julian --json").status, 0);
+  EXPECT_EQ(RunCli("--ut 1900-02-29T00:00 --json").status, 2);
+}
+
+TEST(PositionsCommand, NowIsThePresentMoment) {
+  double before = 40587.0 + std::time(nullptr) / 86400.0;
+  Json json = ReadJson(RunCli("--now --json").out);
+  double after = 40587.0 + std::time(nullptr) / 86400.0;
+  EXPECT_GE(json["mjdUt"].number, before - 2.0 / 86400.0);
+  EXPECT_LE(json["mjdUt"].number, after + 2.0 / 86400.0);
+  EXPECT_EQ(json["bodies"].items.size(), 17u);
+}
+
+TEST(PositionsCommand, BadArgumentsGiveOneLineAndExitCodeTwo) {
+  for (const char* arguments :
+       {"", "--now --ut 2000-01-01T00:00", "--ut", "--ut 2000-01-01", "--ut 2000-1-01T00:00",
+        "--ut 2000-13-01T00:00", "--ut 2000-02-30T00:00", "--ut 2000-01-01T24:00",
+        "--ut 2000-01-01T12:60", "--ut 2000-01-01T12:00:60", "--ut 0000-01-01T00:00",
+        "--ut 2000-01-01T12:00x", "--ut +000-01-01T12:00", "--now --julian",
+        "--now extra", "--now --lat 5"}) {
+    CliRun run = RunCli(arguments);
+    EXPECT_EQ(run.status, 2) << arguments;
+    EXPECT_EQ(run.out, "") << arguments;
+    ASSERT_FALSE(run.err.empty()) << arguments;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << arguments << ": " << run.err;
+    EXPECT_EQ(run.err.rfind("orrery-cli: ", 0), 0u) << run.err;
+  }
+}
+
+}  // namespace
