@@ -48,7 +48,10 @@ FrameOfDate MakeFrameOfDate(Mjd tt) {
   return f;
 }
 
-void Aberrate(Vec3& position, const FrameOfDate& f, double sunLongitude) {
+SinCos SinCosOf(double angle) { return {Sin(angle), Cos(angle)}; }
+
+// sun: sine and cosine of the Sun's apparent longitude.
+void Aberrate(Vec3& position, const FrameOfDate& f, const SinCos& sun) {
   static const double sinW = Sin(PerihelionLongitude);
   static const double cosW = Cos(PerihelionLongitude);
   const double se = f.sinObliquity, ce = f.cosObliquity;
@@ -56,13 +59,21 @@ void Aberrate(Vec3& position, const FrameOfDate& f, double sunLongitude) {
   RotateKeepingRadius(eq, position, f.toEquator);
   const double sa = Sin(eq.x), ca = Cos(eq.x);
   const double sd = Sin(eq.y), cd = Cos(eq.y);
-  const double sl = Sin(sunLongitude), cl = Cos(sunLongitude);
+  const double sl = sun.sin, cl = sun.cos;
   const double k = se * cd - sa * sd * ce;
   double a = eq.x + (EccentricityTerm * (ce * cosW * ca + sa * sinW) +
                      AberrationConstant * (ce * cl * ca + sa * sl)) / cd;
   double d = eq.y + EccentricityTerm * (sinW * sd * ca + cosW * k) +
              AberrationConstant * (sl * sd * ca + cl * k);
   RotateKeepingRadius(position, Vec3{a, d, eq.z}, f.toEcliptic);
+}
+
+// The planet's series from argument rows already filled for tt.
+void PlanetOfDate(Mjd tt, BodyId body, const Mat3& precession) {
+  // The polar conversion after the rotation leaves both angles in [0, 2pi].
+  Vec3 v = SumPlanetSeries(MjdToJd(tt), *PlanetTheoryOf(body));
+  RotatePolar(v, precession);
+  BodyTable[body].heliocentric = v;
 }
 
 void HeliocentricOfDate(Mjd tt, BodyId body, const Mat3& precession) {
@@ -77,10 +88,8 @@ void HeliocentricOfDate(Mjd tt, BodyId body, const Mat3& precession) {
     entry.heliocentric = {0.0, 0.0, 0.0};
     return;
   }
-  // The polar conversion after the rotation leaves both angles in [0, 2pi].
-  Vec3 v = EvaluatePlanet(MjdToJd(tt), *PlanetTheoryOf(body));
-  RotatePolar(v, precession);
-  entry.heliocentric = v;
+  FillFundamentalArguments(MjdToJd(tt), PlanetTheoryOf(body)->maxHarmonic);
+  PlanetOfDate(tt, body, precession);
 }
 
 // Entry Earth holds the Earth-Moon barycentre; move it to the Earth.
@@ -112,17 +121,22 @@ void HeliocentricOfDate(Mjd tt, BodyId body) {
 }
 
 void ApplyAnnualAberration(Vec3& position, Mjd tt, double sunLongitude) {
-  Aberrate(position, MakeFrameOfDate(tt), sunLongitude);
+  Aberrate(position, MakeFrameOfDate(tt), SinCosOf(sunLongitude));
 }
 
 void ComputePositionsAtTerrestrialTime(Mjd t) {
   const FrameOfDate frame = MakeFrameOfDate(t);
-  for (int b = Sun; b <= Pluto; ++b) HeliocentricOfDate(t, BodyId(b), frame.precession);
+  HeliocentricOfDate(t, Sun, frame.precession);
+  HeliocentricOfDate(t, Moon, frame.precession);
+  // The planets share one instant: their argument rows are filled once.
+  FillFundamentalArguments(MjdToJd(t), AllPlanetsMaxHarmonic);
+  for (int b = Mercury; b <= Pluto; ++b) PlanetOfDate(t, BodyId(b), frame.precession);
   BarycentreToEarth();
 
   const Vec3 earth = BodyTable[Earth].heliocentric;
   Vec3 earthCartesian;
   PolarToCartesian(earthCartesian, earth);
+  SinCos sun;
   for (int b = Sun; b <= Pluto; ++b) {
     if (b == Earth) continue;
     BodyPosition& entry = BodyTable[b];
@@ -140,8 +154,10 @@ void ComputePositionsAtTerrestrialTime(Mjd t) {
     }
     RotatePolar(entry.geocentric, frame.nutation);
     if (b != Moon) {
-      // The Sun's own longitude feeds the aberration; it is processed first.
-      Aberrate(entry.geocentric, frame, BodyTable[Sun].geocentric.x);
+      // The Sun's longitude feeds the aberration: for the Sun itself before
+      // its own aberration, for every later body after it.
+      if (b == Sun || b == Mercury) sun = SinCosOf(BodyTable[Sun].geocentric.x);
+      Aberrate(entry.geocentric, frame, sun);
       entry.heliocentric = heliocentric;
     }
   }

@@ -54,6 +54,10 @@ struct LunarExplicitTerm {
 // In evaluation order, block 1 first.
 extern const LunarExplicitTerm LunarExplicitTerms[];
 extern const int LunarExplicitTermsPerBlock[3];
+// The highest multiplier of each mean element in the explicit terms; none
+// exceeds LunarElementHighestMultiple.
+extern const std::int8_t LunarElementMultiples[10];
+inline constexpr int LunarElementHighestMultiple = 29;
 
 // Highest multiple of D, l', l and F the lunar series fills in the
 // MultipleAngleTable; the generator checks that no table row needs more.

@@ -1,5 +1,7 @@
 #include "astro/moon.h"
 
+#include <vector>
+
 #include "astro/body_table.h"
 #include "astro/earth_orientation.h"
 #include "astro/lunar_tables.h"
@@ -108,24 +110,60 @@ void EvaluateTable(const LunarSeriesTable& table, Accumulator& acc) {
   }
 }
 
+// Sines and cosines of the multiples of the mean elements that the explicit
+// terms combine, and of each term's constant phase: every argument is then a
+// product of these by the addition formulas instead of a sine and cosine of
+// its own.
+struct ExplicitAngles {
+  static constexpr int RowLength = 2 * LunarElementHighestMultiple + 1;
+  SinCos elements[10][RowLength];
+
+  explicit ExplicitAngles(const MeanElements& e) {
+    const double values[10] = {e.venus,      e.earth,      e.mars,        e.jupiter,
+                               e.saturn,     e.elongation, e.sunAnomaly,  e.moonAnomaly,
+                               e.latitude,   e.longitude};
+    for (int i = 0; i < 10; ++i) {
+      FillMultiples(elements[i] + LunarElementHighestMultiple, values[i] * RadiansPerArcsec,
+                    LunarElementMultiples[i]);
+    }
+  }
+
+  SinCos Of(const LunarExplicitTerm& term, const SinCos& phase) const {
+    SinCos g = phase;
+    for (int i = 0; i < 10; ++i) {
+      if (term.multipliers[i] != 0) {
+        g = AddAngle(g, elements[i][LunarElementHighestMultiple + term.multipliers[i]]);
+      }
+    }
+    return g;
+  }
+};
+
+// Sine and cosine of every explicit term's phase, in term order.
+const SinCos* ExplicitPhases() {
+  static const std::vector<SinCos> phases = [] {
+    const int count = LunarExplicitTermsPerBlock[0] + LunarExplicitTermsPerBlock[1] +
+                      LunarExplicitTermsPerBlock[2];
+    std::vector<SinCos> result(count);
+    for (int k = 0; k < count; ++k) {
+      double phase = LunarExplicitTerms[k].phase * RadiansPerArcsec;
+      result[k] = {Sin(phase), Cos(phase)};
+    }
+    return result;
+  }();
+  return phases.data();
+}
+
 // Adds the explicit terms of one block, in order; consecutive terms on the
 // same argument share its sine and cosine.
 const LunarExplicitTerm* AddExplicitTerms(const LunarExplicitTerm* term, int count,
-                                          const MeanElements& e, double t, Accumulator& acc,
-                                          ExplicitSums& sums) {
-  const double elements[10] = {e.venus,      e.earth,      e.mars,        e.jupiter,
-                               e.saturn,     e.elongation, e.sunAnomaly,  e.moonAnomaly,
-                               e.latitude,   e.longitude};
-  double sg = 0.0, cg = 0.0;
+                                          const ExplicitAngles& angles, double t,
+                                          Accumulator& acc, ExplicitSums& sums) {
+  const SinCos* phases = ExplicitPhases();
+  SinCos g = {0.0, 1.0};
   for (const LunarExplicitTerm* end = term + count; term != end; ++term) {
-    if (term->newArgument) {
-      double g = 0.0;
-      for (int i = 0; i < 10; ++i) g += term->multipliers[i] * elements[i];
-      g = (g + term->phase) * RadiansPerArcsec;
-      sg = Sin(g);
-      cg = Cos(g);
-    }
-    double value = term->cosAmplitude * cg + term->sinAmplitude * sg;
+    if (term->newArgument) g = angles.Of(*term, phases[term - LunarExplicitTerms]);
+    double value = term->cosAmplitude * g.cos + term->sinAmplitude * g.sin;
     switch (term->target) {
       case LunarTarget::Longitude0: sums.longitude[0] += value; break;
       case LunarTarget::Longitude1: sums.longitude[1] += value; break;
@@ -164,6 +202,7 @@ Vec3 MoonPosition(Mjd tt) {
   FillMultipleAngles(2, e.moonAnomaly * RadiansPerArcsec, LunarMultiples[2]);
   FillMultipleAngles(3, e.latitude * RadiansPerArcsec, LunarMultiples[3]);
 
+  const ExplicitAngles angles(e);
   Accumulator acc;
   ExplicitSums sums;
   const LunarExplicitTerm* term = LunarExplicitTerms;
@@ -171,7 +210,7 @@ Vec3 MoonPosition(Mjd tt) {
   // Terms in T^2.
   EvaluateTable(LRT2Table, acc);
   EvaluateTable(BT2Table, acc);
-  term = AddExplicitTerms(term, LunarExplicitTermsPerBlock[0], e, t, acc, sums);
+  term = AddExplicitTerms(term, LunarExplicitTermsPerBlock[0], angles, t, acc, sums);
   sums.longitude[2] = acc.longitude + sums.longitude[2];
   acc.latitude *= t;
   acc.distance *= t;
@@ -180,13 +219,13 @@ Vec3 MoonPosition(Mjd tt) {
   // Terms in T.
   EvaluateTable(BTTable, acc);
   EvaluateTable(LRTTable, acc);
-  term = AddExplicitTerms(term, LunarExplicitTermsPerBlock[1], e, t, acc, sums);
+  term = AddExplicitTerms(term, LunarExplicitTermsPerBlock[1], angles, t, acc, sums);
   sums.longitude[1] = sums.longitude[1] + acc.longitude;
   acc.latitude *= 0.1 * t;
   acc.distance *= 0.1 * t;
 
   // Constant terms.
-  AddExplicitTerms(term, LunarExplicitTermsPerBlock[2], e, t, acc, sums);
+  AddExplicitTerms(term, LunarExplicitTermsPerBlock[2], angles, t, acc, sums);
   acc.longitude = 0.0;
   EvaluateTable(LRTable, acc);
   EvaluateTable(MBTable, acc);

@@ -27,16 +27,21 @@ constexpr FundamentalArgument FundamentalArguments[9] = {
 
 }  // namespace
 
-void FillMultipleAngles(int k, double a, int n) {
-  SinCos* row = MultipleAngles.entries[k] + MultipleAngleTable::Multiples;
+void FillMultiples(SinCos* zero, double a, int n) {
   const double s1 = Sin(a);
   const double c1 = Cos(a);
-  row[1] = {s1, c1};
-  row[2] = {2.0 * s1 * c1, c1 * c1 - s1 * s1};
+  zero[0] = {0.0, 1.0};
+  zero[1] = {s1, c1};
+  zero[2] = {2.0 * s1 * c1, c1 * c1 - s1 * s1};
   for (int i = 3; i <= n; ++i) {
-    row[i] = {row[i - 1].sin * c1 + row[i - 1].cos * s1, row[i - 1].cos * c1 - row[i - 1].sin * s1};
+    zero[i] = {zero[i - 1].sin * c1 + zero[i - 1].cos * s1,
+               zero[i - 1].cos * c1 - zero[i - 1].sin * s1};
   }
-  for (int i = 1; i <= n || i <= 2; ++i) row[-i] = {-row[i].sin, row[i].cos};
+  for (int i = 1; i <= n || i <= 2; ++i) zero[-i] = {-zero[i].sin, zero[i].cos};
+}
+
+void FillMultipleAngles(int k, double a, int n) {
+  FillMultiples(MultipleAngles.entries[k] + MultipleAngleTable::Multiples, a, n);
 }
 
 const PlanetTheory* PlanetTheoryOf(BodyId body) {
@@ -62,17 +67,30 @@ AmplitudePair LoadPair(const double* p) {
 
 double LaneSum(AmplitudePair v) { return v[0] + v[1]; }
 
+// Time in units of 10000 Julian years from J2000.
+double PlanetTime(double jd) { return (jd - 2451545.0) / 3652500.0; }
+
 }  // namespace
 
-Vec3 EvaluatePlanet(double jd, const PlanetTheory& theory) {
-  const double t = (jd - 2451545.0) / 3652500.0;
+const signed char AllPlanetsMaxHarmonic[9] = {11, 14, 14, 24, 9, 18, 9, 13, 13};
+
+void FillFundamentalArguments(double jd, const signed char maxHarmonic[9]) {
+  const double t = PlanetTime(jd);
   for (int k = 0; k < 9; ++k) {
-    int harmonic = theory.maxHarmonic[k];
+    int harmonic = maxHarmonic[k];
     if (harmonic <= 0) continue;
     const FundamentalArgument& f = FundamentalArguments[k];
     FillMultipleAngles(k, (f.phase + NormalizeArcsec(f.rate * t)) * RadiansPerArcsec, harmonic);
   }
+}
 
+Vec3 EvaluatePlanet(double jd, const PlanetTheory& theory) {
+  FillFundamentalArguments(jd, theory.maxHarmonic);
+  return SumPlanetSeries(jd, theory);
+}
+
+Vec3 SumPlanetSeries(double jd, const PlanetTheory& theory) {
+  const double t = PlanetTime(jd);
   const SinCos* angles = &MultipleAngles.entries[0][0];
   // The polynomial term's sums, and the periodic terms' sums of A cos and of
   // B sin kept apart until the end.

@@ -43,6 +43,9 @@ extern MultipleAngleTable MultipleAngles;
 // and their negatives, by the addition formulas from one sine and one cosine;
 // higher multiples keep what they held.
 void FillMultipleAngles(int k, double a, int n);
+// The same for any row: zero points at the entry of multiple 0, and
+// zero[-m..m] receive the multiples, m = max(n, 2).
+void FillMultiples(SinCos* zero, double a, int n);
 
 // Sine and cosine of the angle sum x + y from those of x (sum) and y (term).
 inline SinCos AddAngle(const SinCos& sum, const SinCos& term) {
@@ -95,6 +98,17 @@ const PlanetTheory* PlanetTheoryOf(BodyId body);
 
 // Heliocentric (longitude, latitude, radius) at the Julian date jd (TT):
 // radians (longitude not reduced to a range) and astronomical units.
+// Fills the argument rows the body uses, then sums its series.
 Vec3 EvaluatePlanet(double jd, const PlanetTheory& theory);
+
+// The two halves of EvaluatePlanet, for evaluating several bodies at one
+// instant: fill rows 0..8 with the fundamental arguments at jd up to the
+// given highest multiples (0 leaves a row untouched), then sum each body's
+// series from rows filled at least to its own maxHarmonic.
+void FillFundamentalArguments(double jd, const signed char maxHarmonic[9]);
+Vec3 SumPlanetSeries(double jd, const PlanetTheory& theory);
+
+// The highest multiple of each fundamental argument over all nine bodies.
+extern const signed char AllPlanetsMaxHarmonic[9];
 
 }  // namespace orrery

@@ -220,5 +220,6 @@ const LunarExplicitTerm LunarExplicitTerms[] = {
     {3, LunarTarget::ExplicitLatitude, true, {0, 0, 0, 0, 0, -2, 0, 0, 0, 1}, 2.5, 0.0, 0.29855},
 };
 const int LunarExplicitTermsPerBlock[3] = {30, 29, 36};
+const std::int8_t LunarElementMultiples[10] = {26, 29, 8, 3, 5, 2, 2, 2, 2, 1};
 
 }  // namespace orrery

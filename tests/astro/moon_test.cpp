@@ -46,8 +46,15 @@ TEST(LunarTables, HaveThePublishedRowsAndStayWithinTheFilledMultiples) {
   // Table LR has a row with 5 l: l needs five filled multiples.
   EXPECT_EQ(highest[2], 5);
   for (int k = 0; k < 4; ++k) EXPECT_LE(highest[k], LunarMultiples[k]) << k;
-  EXPECT_EQ(LunarExplicitTermsPerBlock[0] + LunarExplicitTermsPerBlock[1] +
-                LunarExplicitTermsPerBlock[2], 95);
+  const int explicitTerms = LunarExplicitTermsPerBlock[0] + LunarExplicitTermsPerBlock[1] +
+                            LunarExplicitTermsPerBlock[2];
+  EXPECT_EQ(explicitTerms, 95);
+  for (int k = 0; k < explicitTerms; ++k) {
+    for (int i = 0; i < 10; ++i) {
+      EXPECT_LE(std::abs(LunarExplicitTerms[k].multipliers[i]), LunarElementMultiples[i]);
+    }
+  }
+  for (int i = 0; i < 10; ++i) EXPECT_LE(LunarElementMultiples[i], LunarElementHighestMultiple);
   EXPECT_EQ(LunarExplicitTerms[0].cosAmplitude, 6.367278);
   EXPECT_EQ(LunarExplicitTerms[0].sinAmplitude, 12.747036);
 }

@@ -2,6 +2,7 @@
 // telling rows, the multiple-angle table and the evaluator's edge cases.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "astro/earth_orientation.h"
@@ -54,6 +55,13 @@ TEST(PlanetTables, HaveThePublishedSizesAndStayInsideTheAngleTable) {
     EXPECT_EQ(periodic, size.periodicTerms) << size.body;
     EXPECT_EQ(doubles, size.doublesPerTable) << size.body;
     EXPECT_EQ(bytes, size.argumentBytes) << size.body;
+  }
+  for (int k = 0; k < 9; ++k) {
+    int highest = 0;
+    for (const PublishedSize& size : PublishedSizes) {
+      highest = std::max<int>(highest, PlanetTheoryOf(size.body)->maxHarmonic[k]);
+    }
+    EXPECT_EQ(AllPlanetsMaxHarmonic[k], highest) << k;
   }
   EXPECT_EQ(PlanetTheoryOf(Sun), nullptr);
   EXPECT_EQ(PlanetTheoryOf(NorthNode), nullptr);

@@ -40,6 +40,8 @@ LUNAR_TABLES = [
 ]
 # Highest multiple of D, l', l and F that the lunar series fills (LunarMultiples).
 LUNAR_FILLED_MULTIPLES = [6, 4, 5, 4]
+# Highest multiplier of a mean element in the explicit terms (LunarElementHighestMultiple).
+LUNAR_ELEMENT_HIGHEST_MULTIPLE = 29
 
 LUNAR_TARGETS = {
     "lon0": "Longitude0",
@@ -192,6 +194,7 @@ def lunar_tables(root):
     terms = []
     previous = None
     block_counts = [0, 0, 0]
+    highest = [0] * 10
     last_block = 1
     for k, line in enumerate(data_lines(moon / "explicit_terms.txt")):
         fields = line.split()
@@ -205,6 +208,9 @@ def lunar_tables(root):
         last_block = block
         block_counts[block - 1] += 1
         multipliers = [int(v) for v in fields[2:12]]
+        if max(abs(m) for m in multipliers) > LUNAR_ELEMENT_HIGHEST_MULTIPLE:
+            fail(f"explicit_terms: row {k + 1} has a multiplier beyond {LUNAR_ELEMENT_HIGHEST_MULTIPLE}")
+        highest = [max(h, abs(m)) for h, m in zip(highest, multipliers)]
         argument = (block, tuple(multipliers), float(fields[12]))
         terms.append("    {%d, LunarTarget::%s, %s, {%s}, %s, %s, %s}," % (
             block, LUNAR_TARGETS[target], "true" if argument != previous else "false",
@@ -217,6 +223,7 @@ def lunar_tables(root):
     out.append("\n".join(terms))
     out.append("\n};\n")
     out.append("const int LunarExplicitTermsPerBlock[3] = {%s};\n" % ", ".join(map(str, block_counts)))
+    out.append("const std::int8_t LunarElementMultiples[10] = {%s};\n" % ", ".join(map(str, highest)))
     out.append("\n}  // namespace orrery\n")
     return "".join(out), sum(block_counts)
 
