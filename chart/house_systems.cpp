@@ -31,6 +31,59 @@ constexpr int Cusp12 = 11;
 constexpr int Cusp2 = 1;
 constexpr int Cusp3 = 2;
 
+// The obliquity's sine and cosine, taken once per house computation; the
+// projections below receive the tangent of their pole for the same reason.
+struct EclipticTilt {
+  double sine;
+  double cosine;
+};
+
+EclipticTilt TiltOf(double obliquity) { return {Sin(obliquity), Cos(obliquity)}; }
+
+double FirstQuadrant(double a, double tanPole, const EclipticTilt& tilt) {
+  double num = Sin(a);
+  double den = Cos(a) * tilt.cosine - tilt.sine * tanPole;
+  if (std::fabs(num) < AngleEpsilon) num = 0.0;
+  if (std::fabs(den) < AngleEpsilon) den = 0.0;
+  double r;
+  if (num == 0.0) {
+    r = den < 0.0 ? -AngleEpsilon : AngleEpsilon;
+  } else if (den != 0.0) {
+    r = Atan(num / den);
+  } else {
+    r = num < 0.0 ? -HalfPi : HalfPi;
+  }
+  return r < 0.0 ? r + Pi : r;
+}
+
+// ObliqueToEcliptic with the pole given by its tangent.
+double ObliqueToEclipticTan(double a, double tanPole, const EclipticTilt& tilt) {
+  a = Normalize2Pi(a);
+  int quadrant = static_cast<int>(a / HalfPi) + 1;
+  double r;
+  switch (quadrant) {
+    case 1:
+      r = FirstQuadrant(a, tanPole, tilt);
+      break;
+    case 2:
+      r = Pi - FirstQuadrant(Pi - a, -tanPole, tilt);
+      break;
+    case 3:
+      r = Pi + FirstQuadrant(a - Pi, -tanPole, tilt);
+      break;
+    default:
+      r = TwoPi - FirstQuadrant(TwoPi - a, tanPole, tilt);
+      break;
+  }
+  r = Normalize2Pi(r);
+  if (std::fabs(r) < AngleEpsilon) return 0.0;
+  if (std::fabs(r - HalfPi) < AngleEpsilon) return HalfPi;
+  if (std::fabs(r - Pi) < AngleEpsilon) return Pi;
+  if (std::fabs(r - ThreeHalfPi) < AngleEpsilon) return ThreeHalfPi;
+  if (std::fabs(r - TwoPi) < AngleEpsilon) return 0.0;
+  return r;
+}
+
 // A latitude within AngleEpsilon of a pole moves AngleEpsilon inside it.
 double PoleGuarded(double latitude) {
   if (std::fabs(std::fabs(latitude) - HalfPi) < AngleEpsilon)
@@ -89,16 +142,17 @@ void VehlowCusps(HouseFrame& f) {
 
 // One Placidus cusp: the ecliptic point whose hour angle is the fraction f of
 // its semi-arc, found by refining the pole from the point's declination.
-double PlacidusCusp(const HouseFrame& frame, double offset, double fraction, double initialPole) {
+// Poles are carried as their tangents (the tangent of atan q is q).
+double PlacidusCusp(const HouseFrame& frame, const EclipticTilt& tilt, double offset, double fraction,
+                    double initialTanPole) {
   double tanLatitude = Tan(frame.latitude);
-  double sinObliquity = Sin(frame.obliquity);
   double ra = Normalize2Pi(frame.ramc + offset);
-  double longitude = ObliqueToEcliptic(ra, initialPole, frame.obliquity);
+  double longitude = ObliqueToEclipticTan(ra, initialTanPole, tilt);
   for (int step = 0; step < PlacidusMaxRefinements; ++step) {
-    double t = Tan(Asin(Sin(longitude) * sinObliquity));
+    double t = Tan(Asin(Sin(longitude) * tilt.sine));
     if (std::fabs(t) < AngleEpsilon) return ra;
-    double pole = Atan(Sin(Asin(t * tanLatitude) * fraction) / t);
-    double next = ObliqueToEcliptic(ra, pole, frame.obliquity);
+    double tanPole = Sin(Asin(t * tanLatitude) * fraction) / t;
+    double next = ObliqueToEclipticTan(ra, tanPole, tilt);
     double change = std::fabs(SignedDifference(next, longitude));
     longitude = next;
     if (change < AngleEpsilon) break;
@@ -107,14 +161,15 @@ double PlacidusCusp(const HouseFrame& frame, double offset, double fraction, dou
 }
 
 void PlacidusCusps(HouseFrame& f) {
+  EclipticTilt tilt = TiltOf(f.obliquity);
   double tanObliquity = Tan(f.obliquity);
   double a = Asin(tanObliquity * Tan(f.latitude));
-  double poleThird = Atan((1.0 / tanObliquity) * Sin(a * OneThird));
-  double poleTwoThirds = Atan((1.0 / tanObliquity) * Sin(a * TwoThirds));
-  f.cusps[Cusp11] = PlacidusCusp(f, Deg30, OneThird, poleThird);
-  f.cusps[Cusp12] = PlacidusCusp(f, Deg60, TwoThirds, poleTwoThirds);
-  f.cusps[Cusp2] = PlacidusCusp(f, Deg120, TwoThirds, poleTwoThirds);
-  f.cusps[Cusp3] = PlacidusCusp(f, Deg150, OneThird, poleThird);
+  double tanPoleThird = (1.0 / tanObliquity) * Sin(a * OneThird);
+  double tanPoleTwoThirds = (1.0 / tanObliquity) * Sin(a * TwoThirds);
+  f.cusps[Cusp11] = PlacidusCusp(f, tilt, Deg30, OneThird, tanPoleThird);
+  f.cusps[Cusp12] = PlacidusCusp(f, tilt, Deg60, TwoThirds, tanPoleTwoThirds);
+  f.cusps[Cusp2] = PlacidusCusp(f, tilt, Deg120, TwoThirds, tanPoleTwoThirds);
+  f.cusps[Cusp3] = PlacidusCusp(f, tilt, Deg150, OneThird, tanPoleThird);
   CompleteCusps(f);
 }
 
@@ -126,11 +181,12 @@ void KochCusps(HouseFrame& f) {
   double u = Atan(Tan(f.latitude) / s);
   double d = Asin(Sin(u) * k) * OneThird;
   double d2 = 2.0 * d;
-  double phi = f.latitude;
-  f.cusps[Cusp11] = ObliqueToEcliptic(f.ramc + Deg30 - d2, phi, f.obliquity);
-  f.cusps[Cusp12] = ObliqueToEcliptic(f.ramc + Deg60 - d, phi, f.obliquity);
-  f.cusps[Cusp2] = ObliqueToEcliptic(f.ramc + Deg120 + d, phi, f.obliquity);
-  f.cusps[Cusp3] = ObliqueToEcliptic(f.ramc + Deg150 + d2, phi, f.obliquity);
+  EclipticTilt tilt = TiltOf(f.obliquity);
+  double tanPole = Tan(f.latitude);
+  f.cusps[Cusp11] = ObliqueToEclipticTan(f.ramc + Deg30 - d2, tanPole, tilt);
+  f.cusps[Cusp12] = ObliqueToEclipticTan(f.ramc + Deg60 - d, tanPole, tilt);
+  f.cusps[Cusp2] = ObliqueToEclipticTan(f.ramc + Deg120 + d, tanPole, tilt);
+  f.cusps[Cusp3] = ObliqueToEclipticTan(f.ramc + Deg150 + d2, tanPole, tilt);
   CompleteCusps(f);
 }
 
@@ -152,22 +208,26 @@ void CampanusCusps(HouseFrame& f) {
   double a = Atan(sqrt3 * inverseCos);
   double b = Atan(inverseCos / sqrt3);
   double east = f.ramc + HalfPi;
-  f.cusps[Cusp11] = ObliqueToEcliptic(east - a, p1, f.obliquity);
-  f.cusps[Cusp12] = ObliqueToEcliptic(east - b, p2, f.obliquity);
-  f.cusps[Cusp2] = ObliqueToEcliptic(east + b, p2, f.obliquity);
-  f.cusps[Cusp3] = ObliqueToEcliptic(east + a, p1, f.obliquity);
+  EclipticTilt tilt = TiltOf(f.obliquity);
+  double tanP1 = Tan(p1), tanP2 = Tan(p2);
+  f.cusps[Cusp11] = ObliqueToEclipticTan(east - a, tanP1, tilt);
+  f.cusps[Cusp12] = ObliqueToEclipticTan(east - b, tanP2, tilt);
+  f.cusps[Cusp2] = ObliqueToEclipticTan(east + b, tanP2, tilt);
+  f.cusps[Cusp3] = ObliqueToEclipticTan(east + a, tanP1, tilt);
   PolarTurn(f, phi);
   CompleteCusps(f);
 }
 
 void RegiomontanusCusps(HouseFrame& f) {
   double phi = PoleGuarded(f.latitude);
-  double p1 = Atan(Tan(phi) * 0.5);
-  double p2 = Atan(Cos(Deg30) * Tan(phi));
-  f.cusps[Cusp11] = ObliqueToEcliptic(f.ramc + Deg30, p1, f.obliquity);
-  f.cusps[Cusp12] = ObliqueToEcliptic(f.ramc + Deg60, p2, f.obliquity);
-  f.cusps[Cusp2] = ObliqueToEcliptic(f.ramc + Deg120, p2, f.obliquity);
-  f.cusps[Cusp3] = ObliqueToEcliptic(f.ramc + Deg150, p1, f.obliquity);
+  // Poles atan(tan phi / 2) and atan(cos 30 tan phi), carried as tangents.
+  double tanP1 = Tan(phi) * 0.5;
+  double tanP2 = Cos(Deg30) * Tan(phi);
+  EclipticTilt tilt = TiltOf(f.obliquity);
+  f.cusps[Cusp11] = ObliqueToEclipticTan(f.ramc + Deg30, tanP1, tilt);
+  f.cusps[Cusp12] = ObliqueToEclipticTan(f.ramc + Deg60, tanP2, tilt);
+  f.cusps[Cusp2] = ObliqueToEclipticTan(f.ramc + Deg120, tanP2, tilt);
+  f.cusps[Cusp3] = ObliqueToEclipticTan(f.ramc + Deg150, tanP1, tilt);
   PolarTurn(f, phi);
   CompleteCusps(f);
 }
@@ -185,46 +245,11 @@ int EffectiveHouseSystem(int system) {
 double Ramc(double lst) { return Normalize2Pi(lst * (1.0 / 240.0) * (Pi / 180.0)); }
 
 double FirstQuadrantLongitude(double a, double pole, double obliquity) {
-  double num = Sin(a);
-  double den = Cos(a) * Cos(obliquity) - Sin(obliquity) * Tan(pole);
-  if (std::fabs(num) < AngleEpsilon) num = 0.0;
-  if (std::fabs(den) < AngleEpsilon) den = 0.0;
-  double r;
-  if (num == 0.0) {
-    r = den < 0.0 ? -AngleEpsilon : AngleEpsilon;
-  } else if (den != 0.0) {
-    r = Atan(num / den);
-  } else {
-    r = num < 0.0 ? -HalfPi : HalfPi;
-  }
-  return r < 0.0 ? r + Pi : r;
+  return FirstQuadrant(a, Tan(pole), TiltOf(obliquity));
 }
 
 double ObliqueToEcliptic(double a, double pole, double obliquity) {
-  a = Normalize2Pi(a);
-  int quadrant = static_cast<int>(a / HalfPi) + 1;
-  double r;
-  switch (quadrant) {
-    case 1:
-      r = FirstQuadrantLongitude(a, pole, obliquity);
-      break;
-    case 2:
-      r = Pi - FirstQuadrantLongitude(Pi - a, -pole, obliquity);
-      break;
-    case 3:
-      r = Pi + FirstQuadrantLongitude(a - Pi, -pole, obliquity);
-      break;
-    default:
-      r = TwoPi - FirstQuadrantLongitude(TwoPi - a, pole, obliquity);
-      break;
-  }
-  r = Normalize2Pi(r);
-  if (std::fabs(r) < AngleEpsilon) return 0.0;
-  if (std::fabs(r - HalfPi) < AngleEpsilon) return HalfPi;
-  if (std::fabs(r - Pi) < AngleEpsilon) return Pi;
-  if (std::fabs(r - ThreeHalfPi) < AngleEpsilon) return ThreeHalfPi;
-  if (std::fabs(r - TwoPi) < AngleEpsilon) return 0.0;
-  return r;
+  return ObliqueToEclipticTan(a, Tan(pole), TiltOf(obliquity));
 }
 
 double MidheavenOf(double ramc, double obliquity) {
