@@ -18,6 +18,7 @@
 #include "astro/earth_orientation.h"
 #include "astro/time_scales.h"
 #include "cli/json_writer.h"
+#include "cli/text_format.h"
 #include "foundation/angles.h"
 #include "foundation/calendar.h"
 #include "foundation/localized_strings.h"
@@ -90,18 +91,6 @@ Mjd Now() {
   return 40587.0 + (static_cast<double>(now.tv_sec) + now.tv_nsec * 1e-9) / 86400.0;
 }
 
-// Signed degrees, minutes and seconds rounded to hundredths: -1°02'03.45",
-// with a + for positive angles when asked.
-std::string FormatDms(double radians, bool plus = false) {
-  double hundredths = std::round(std::fabs(radians) * ArcsecPerRadian * 100.0);
-  long long total = static_cast<long long>(hundredths);
-  const char* sign = radians < 0.0 && total != 0 ? "-" : (plus ? "+" : "");
-  char text[64];
-  std::snprintf(text, sizeof text, "%s%lld\u00b0%02lld'%02lld.%02lld\"", sign, total / 360000,
-                total / 6000 % 60, total / 100 % 60, total % 100);
-  return text;
-}
-
 // An ecliptic longitude as degrees in its sign: 10°22'03.21" Capricorn.
 std::string FormatLongitude(double longitude) {
   double hundredths = std::round(Normalize2Pi(longitude) * ArcsecPerRadian * 100.0);
@@ -114,33 +103,6 @@ std::string FormatLongitude(double longitude) {
   return text;
 }
 
-// Seconds of a day, rounded to hundredths and wrapped into the day, as
-// hours, minutes, seconds and hundredths printed with the given format.
-std::string FormatTimeOfDay(double seconds, const char* format) {
-  long long hundredths = static_cast<long long>(std::round(seconds * 100.0));
-  hundredths = (hundredths % 8640000 + 8640000) % 8640000;
-  char text[32];
-  std::snprintf(text, sizeof text, format, hundredths / 360000, hundredths / 6000 % 60,
-                hundredths / 100 % 60, hundredths % 100);
-  return text;
-}
-
-// A sidereal time as 12h34m56.78s.
-std::string FormatHms(double seconds) {
-  return FormatTimeOfDay(seconds, "%02lldh%02lldm%02lld.%02llds");
-}
-
-// The civil date of an Mjd with its clock time: 2000-01-01 12:00:00.00. A
-// time that rounds up to midnight is shown on the next day.
-std::string FormatDate(Mjd mjd) {
-  Mjd rounded = std::round(mjd * 8640000.0) / 8640000.0;
-  Mjd day = std::floor(rounded);
-  CalendarDate date = MjdToCalendar(day);
-  char text[24];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d ", date.year, date.month, date.day);
-  return text + FormatTimeOfDay((rounded - day) * 86400.0, "%02lld:%02lld:%02lld.%02lld");
-}
-
 // A latitude as stored (negative ones as 2pi minus the magnitude), signed.
 double SignedLatitude(double latitude) { return NormalizePi(latitude); }
 
@@ -148,14 +110,6 @@ struct Summary {
   Mjd mjdUt, mjdTt;
   double deltaT, obliquity, gast;
 };
-
-// Text columns are padded by characters, not bytes (the degree sign takes two).
-std::string Pad(std::string text, std::size_t width) {
-  std::size_t characters = 0;
-  for (unsigned char c : text) characters += (c & 0xC0) != 0x80;
-  if (characters < width) text.append(width - characters, ' ');
-  return text;
-}
 
 std::string PositionColumns(const Vec3& p) {
   char distance[32];
