@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "cli/arguments.h"
+#include "cli/chart_command.h"
 #include "cli/positions_command.h"
 
 namespace orrery::cli {
@@ -24,6 +25,7 @@ int RunHelp(Arguments& args);
 const Command commands[] = {
     {"help", RunHelp, "list the commands"},
     {"positions", RunPositions, "apparent positions of every body at one moment"},
+    {"chart", RunChart, "compute a birth chart (or a batch of them)"},
 };
 
 int RunHelp(Arguments& args) {
