@@ -11,6 +11,10 @@ namespace orrery {
 
 namespace {
 
+// Orbs are 0..30 (the settings and the Options sheet keep them there), so no
+// pair's orb exceeds 15 degrees: farther rows need no orb lookup.
+constexpr double LargestPairOrb = MaxOrb * 0.5;
+
 constexpr std::uint32_t Rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
   return r | (g << 8) | (b << 16);
 }
@@ -56,11 +60,12 @@ const AspectInfo aspectInfo[AspectRowCount] = {
 int AspectBetween(int bodyA, double longitudeA, int bodyB, double longitudeB) {
   double separation = Separation(longitudeA, longitudeB) * RadToDeg;
   for (int kind = Conjunction; kind < AspectRowCount; ++kind) {
+    double deviation = std::fabs(separation - aspectInfo[kind].angle);
+    if (deviation > LargestPairOrb) continue;
     int orbA = currentOrbs[kind][bodyA];
     int orbB = currentOrbs[kind][bodyB];
     if (orbA <= 0 || orbB <= 0) continue;
-    double orb = ((orbA + orbB) * 0.5) * 0.5;
-    if (std::fabs(separation - aspectInfo[kind].angle) <= orb) return kind;
+    if (deviation <= ((orbA + orbB) * 0.5) * 0.5) return kind;
   }
   return NoAspect;
 }
