@@ -29,6 +29,7 @@ constexpr double PerihelionLongitude = 102.94 * DegToRad;
 // same bits as without this cache.
 struct FrameOfDate {
   Mat3 precession;  // J2000 to the ecliptic and equinox of date
+  NutationAngles angles;
   Mat3 nutation;
   double obliquity;  // true obliquity
   double sinObliquity, cosObliquity;
@@ -38,8 +39,9 @@ struct FrameOfDate {
 FrameOfDate MakeFrameOfDate(Mjd tt) {
   FrameOfDate f;
   f.precession = EclipticPrecessionMatrix(tt, J2000);
-  f.nutation = NutationMatrix(tt);
-  f.obliquity = TrueObliquity(tt);
+  f.angles = Nutation(tt);
+  f.nutation = NutationMatrix(f.angles);
+  f.obliquity = TrueObliquity(f.angles);
   f.sinObliquity = Sin(f.obliquity);
   f.cosObliquity = Cos(f.obliquity);
   double rotation = TrueObliquity(JdToMjd(MjdToJd(tt)));
@@ -165,7 +167,7 @@ void ComputePositionsAtTerrestrialTime(Mjd t) {
   BodyTable[Sun].heliocentric = {0.0, 0.0, 0.0};
   BodyTable[Earth].geocentric = {0.0, 0.0, 0.0};
 
-  NodeWithNutation(t);
+  NodeWithNutation(t, frame.angles.longitude);
   MeanNode(t);
 }
 

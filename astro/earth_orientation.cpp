@@ -29,10 +29,9 @@ NutationAngles Nutation(Mjd mjd) {
   return {dpsi * RadiansPerArcsec, deps * RadiansPerArcsec, MeanObliquity(mjd)};
 }
 
-double TrueObliquity(Mjd mjd) {
-  NutationAngles n = Nutation(mjd);
-  return n.meanObliquity + n.obliquity;
-}
+double TrueObliquity(Mjd mjd) { return TrueObliquity(Nutation(mjd)); }
+
+double TrueObliquity(const NutationAngles& n) { return n.meanObliquity + n.obliquity; }
 
 Mat3 EclipticPrecessionMatrix(Mjd target, Mjd source) {
   // Lieske et al. (1977) ecliptic precession angles, arcseconds.
@@ -58,9 +57,11 @@ void PrecessEcliptic(Vec3& position, Mjd target, Mjd source) {
   RotatePolar(position, EclipticPrecessionMatrix(target, source));
 }
 
-Mat3 NutationMatrix(Mjd mjd) { return RotZ(-Nutation(mjd).longitude); }
+Mat3 NutationMatrix(const NutationAngles& n) { return RotZ(-n.longitude); }
 
-void ApplyNutation(Vec3& position, Mjd mjd) { RotatePolar(position, NutationMatrix(mjd)); }
+void ApplyNutation(Vec3& position, Mjd mjd) {
+  RotatePolar(position, NutationMatrix(Nutation(mjd)));
+}
 
 void RotatePolar(Vec3& position, const Mat3& m) {
   PolarToCartesian(position, position);

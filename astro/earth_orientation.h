@@ -29,6 +29,7 @@ double MeanObliquity(Mjd mjd);
 NutationAngles Nutation(Mjd mjd);
 // Mean obliquity plus nutation in obliquity.
 double TrueObliquity(Mjd mjd);
+double TrueObliquity(const NutationAngles& n);
 
 // Frame rotation from the mean ecliptic and equinox of source to those of target.
 Mat3 EclipticPrecessionMatrix(Mjd target, Mjd source);
@@ -39,7 +40,7 @@ void PrecessEcliptic(Vec3& position, Mjd target, Mjd source);
 // Frame rotation by the nutation in longitude about the pole of the ecliptic:
 // turns a mean ecliptic position of date into the true one (longitude + dpsi,
 // latitude unchanged).
-Mat3 NutationMatrix(Mjd mjd);
+Mat3 NutationMatrix(const NutationAngles& n);
 // An ecliptic position of date (in place) with nutation applied.
 void ApplyNutation(Vec3& position, Mjd mjd);
 

@@ -242,15 +242,19 @@ Vec3 MoonPosition(Mjd tt) {
 
 double MeanNodeLongitude(Mjd tt) { return NodePolynomial(tt); }
 
-double NodeWithNutationLongitude(Mjd tt) {
+double NodeWithNutationLongitude(Mjd tt, double dpsi) {
   const double m = tt;
   double correction =
       ((((2.4617184e-29 * m + 7.5456759e-25) * m + 1.1445232e-17) * m + 1.1193634e-11) * m -
        5.2178393e-6) * m + 0.40896588;
-  return correction * RadiansPerArcsec + (Nutation(tt).longitude + NodePolynomial(tt));
+  return correction * RadiansPerArcsec + (dpsi + NodePolynomial(tt));
 }
 
-void NodeWithNutation(Mjd tt) { WriteNodes(NodeWithNutationLongitude(tt), NorthNode, SouthNode); }
+void NodeWithNutation(Mjd tt) { NodeWithNutation(tt, Nutation(tt).longitude); }
+
+void NodeWithNutation(Mjd tt, double dpsi) {
+  WriteNodes(NodeWithNutationLongitude(tt, dpsi), NorthNode, SouthNode);
+}
 
 void MeanNode(Mjd tt) { WriteNodes(MeanNodeLongitude(tt), MeanNorthNode, MeanSouthNode); }
 

@@ -17,13 +17,15 @@ Vec3 MoonPosition(Mjd tt);
 
 // Longitude of the mean ascending node (radians, not reduced).
 double MeanNodeLongitude(Mjd tt);
-// The mean node with the nutation in longitude and a small correction added
-// (radians, not reduced).
-double NodeWithNutationLongitude(Mjd tt);
+// The mean node with the nutation in longitude (dpsi, radians, from
+// Nutation(tt)) and a small correction added (radians, not reduced).
+double NodeWithNutationLongitude(Mjd tt, double dpsi);
 
 // BodyTable entries 11 and 12 (North and South Node): the node with nutation;
-// latitude and distance 0.
+// latitude and distance 0. The second form takes the nutation in longitude
+// already computed for tt.
 void NodeWithNutation(Mjd tt);
+void NodeWithNutation(Mjd tt, double dpsi);
 // BodyTable entries 15 and 16: the mean node the same way.
 void MeanNode(Mjd tt);
 

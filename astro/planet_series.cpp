@@ -32,12 +32,15 @@ void FillMultiples(SinCos* zero, double a, int n) {
   const double c1 = Cos(a);
   zero[0] = {0.0, 1.0};
   zero[1] = {s1, c1};
-  zero[2] = {2.0 * s1 * c1, c1 * c1 - s1 * s1};
+  zero[-1] = {-s1, c1};
+  SinCos m = {2.0 * s1 * c1, c1 * c1 - s1 * s1};
+  zero[2] = m;
+  zero[-2] = {-m.sin, m.cos};
   for (int i = 3; i <= n; ++i) {
-    zero[i] = {zero[i - 1].sin * c1 + zero[i - 1].cos * s1,
-               zero[i - 1].cos * c1 - zero[i - 1].sin * s1};
+    m = {m.sin * c1 + m.cos * s1, m.cos * c1 - m.sin * s1};
+    zero[i] = m;
+    zero[-i] = {-m.sin, m.cos};
   }
-  for (int i = 1; i <= n || i <= 2; ++i) zero[-i] = {-zero[i].sin, zero[i].cos};
 }
 
 void FillMultipleAngles(int k, double a, int n) {

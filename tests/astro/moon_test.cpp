@@ -93,6 +93,8 @@ TEST(LunarNodes, MeanNodeRegressesAndTheSouthNodeIsOpposite) {
   for (Mjd tt = -20000.0; tt < 90000.0; tt += 1111.1) {
     MeanNode(tt);
     NodeWithNutation(tt);
+    EXPECT_EQ(BodyTable[NorthNode].geocentric.x,
+              Normalize2Pi(NodeWithNutationLongitude(tt, Nutation(tt).longitude)));
     for (auto [north, south] : {std::pair{NorthNode, SouthNode}, {MeanNorthNode, MeanSouthNode}}) {
       const Vec3& n = BodyTable[north].geocentric;
       const Vec3& s = BodyTable[south].geocentric;
@@ -111,8 +113,7 @@ TEST(LunarNodes, NodeWithNutationAddsTheNutationAndASmallCorrection) {
   // The correction is 0.409" at MJD 0 and about 0.171" at J2000.
   for (auto [mjd, correction] : {std::pair{0.0, 0.40896588}, {51544.5, 0.171}}) {
     double difference =
-        (NodeWithNutationLongitude(mjd) - MeanNodeLongitude(mjd) - Nutation(mjd).longitude) /
-        RadiansPerArcsec;
+        (NodeWithNutationLongitude(mjd, 0.0) - MeanNodeLongitude(mjd)) / RadiansPerArcsec;
     EXPECT_NEAR(difference, correction, 0.001) << mjd;
   }
 }
