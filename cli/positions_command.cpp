@@ -17,6 +17,7 @@
 #include "astro/apparent_positions.h"
 #include "astro/earth_orientation.h"
 #include "astro/time_scales.h"
+#include "chart/object_info.h"
 #include "cli/json_writer.h"
 #include "cli/text_format.h"
 #include "foundation/angles.h"
@@ -29,11 +30,6 @@ namespace orrery::cli {
 
 namespace {
 
-constexpr const char* Abbreviations[BodyCount] = {"SO", "MO", "ME", "VE", "ER", "MA",
-                                                  "JU", "SA", "UR", "NE", "PL", "NN",
-                                                  "SN", "AC", "MC", "TN", "TS"};
-// Display names: string ids of the localised vocabulary.
-constexpr int NameIds[BodyCount] = {4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 61, 16, 17, 15, 61};
 constexpr int FirstSignNameId = 18;
 
 struct Moment {
@@ -129,8 +125,8 @@ void PrintText(const Summary& s) {
               Pad("Latitude", 15).c_str(), "Radius AU");
   for (int b = 0; b < BodyCount; ++b) {
     const BodyPosition& p = BodyTable[b];
-    std::string line = std::string(Abbreviations[b]) + " " +
-                       Pad(ToUtf8(LocalizedString(NameIds[b], English)), 13) +
+    std::string line = std::string(objectInfo[b].abbreviation) + " " +
+                       Pad(ToUtf8(LocalizedString(objectInfo[b].nameStringId, English)), 13) +
                        (p.retrograde ? "R  " : "   ");
     if (b == Ascendant || b == Midheaven) {
       line += "(depends on the place: see a chart)";
@@ -151,7 +147,7 @@ void PrintJson(const Summary& s) {
   for (int b = 0; b < BodyCount; ++b) {
     const BodyPosition& p = BodyTable[b];
     w.BeginObject();
-    w.Key("id").Integer(b).Key("abbr").String(std::string_view(Abbreviations[b]));
+    w.Key("id").Integer(b).Key("abbr").String(std::string_view(objectInfo[b].abbreviation));
     w.Key("lon").Number(p.geocentric.x).Key("lat").Number(SignedLatitude(p.geocentric.y));
     w.Key("dist").Number(p.geocentric.z);
     w.Key("helioLon").Number(p.heliocentric.x);
