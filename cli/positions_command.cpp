@@ -32,11 +32,6 @@ namespace {
 
 constexpr int FirstSignNameId = 18;
 
-struct Moment {
-  Mjd mjdUt;
-  bool julian;
-};
-
 bool IsLeap(int year, bool julian) {
   if (julian) return year % 4 == 0;
   return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -89,6 +84,7 @@ Mjd Now() {
 
 // An ecliptic longitude as degrees in its sign: 10°22'03.21" Capricorn.
 std::string FormatLongitude(double longitude) {
+  if (!std::isfinite(longitude)) return "-";
   double hundredths = std::round(Normalize2Pi(longitude) * ArcsecPerRadian * 100.0);
   long long total = static_cast<long long>(hundredths) % (360LL * 360000);
   int sign = static_cast<int>(total / (30 * 360000));
@@ -97,6 +93,14 @@ std::string FormatLongitude(double longitude) {
                 total / 360000 % 30, total / 6000 % 60, total / 100 % 60, total % 100,
                 ToUtf8(LocalizedString(FirstSignNameId + sign, English)).c_str());
   return text;
+}
+
+// A date and time as FormatDate shows it, with its time scale and calendar
+// (Julian before 15 October 1582, Gregorian from then on):
+// 2000-01-01 12:00:00.00 UT (Gregorian).
+std::string FormatDateTime(Mjd mjd, const char* scale) {
+  const bool julian = mjd < CalendarToMjd(1582, 10, 15, 0.0, Gregorian);
+  return FormatDate(mjd) + " " + scale + (julian ? " (Julian)" : " (Gregorian)");
 }
 
 // A latitude as stored (negative ones as 2pi minus the magnitude), signed.
@@ -114,9 +118,11 @@ std::string PositionColumns(const Vec3& p) {
 }
 
 void PrintText(const Summary& s) {
-  std::printf("Universal Time      %s UT   MJD %.6f\n", FormatDate(s.mjdUt).c_str(), s.mjdUt);
+  std::printf("Universal Time      %s   MJD %.6f\n", FormatDateTime(s.mjdUt, "UT").c_str(),
+              s.mjdUt);
   std::printf("Delta T             %.2f s\n", s.deltaT);
-  std::printf("Terrestrial Time    %s TT   MJD %.6f\n", FormatDate(s.mjdTt).c_str(), s.mjdTt);
+  std::printf("Terrestrial Time    %s   MJD %.6f\n", FormatDateTime(s.mjdTt, "TT").c_str(),
+              s.mjdTt);
   std::printf("True obliquity      %s\n", FormatDms(s.obliquity).c_str());
   std::printf("Sidereal time       %s (Greenwich, apparent)\n\n", FormatHms(s.gast).c_str());
   std::printf("%s%s%s%s%12s    %s%s%12s\n", Pad("Body", 16).c_str(), Pad("R", 3).c_str(),

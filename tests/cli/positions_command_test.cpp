@@ -187,9 +187,11 @@ TEST(PositionsCommand, TextShowsTimeScalesSignsAndEveryBody) {
   ASSERT_EQ(run.status, 0) << run.err;
   std::vector<std::string> lines = Lines(run.out);
   ASSERT_EQ(lines.size(), 6u + 1u + 17u);
-  EXPECT_EQ(lines[0].rfind("Universal Time      2000-01-01 12:00:00.00 UT", 0), 0u) << lines[0];
+  EXPECT_EQ(lines[0].rfind("Universal Time      2000-01-01 12:00:00.00 UT (Gregorian)", 0), 0u)
+      << lines[0];
   EXPECT_EQ(lines[1], "Delta T             66.03 s");
-  EXPECT_EQ(lines[2].rfind("Terrestrial Time    2000-01-01 12:01:06.03 TT", 0), 0u) << lines[2];
+  EXPECT_EQ(lines[2].rfind("Terrestrial Time    2000-01-01 12:01:06.03 TT (Gregorian)", 0), 0u)
+      << lines[2];
   EXPECT_EQ(lines[3].rfind("True obliquity      23\u00b026'", 0), 0u) << lines[3];
   EXPECT_EQ(lines[4].rfind("Sidereal time       18h41m49.", 0), 0u) << lines[4];
 
@@ -218,6 +220,10 @@ TEST(PositionsCommand, JulianDatesNameTheSameDayAsTheirGregorianTwin) {
   EXPECT_EQ(julian["bodies"].items[1]["lon"].number, gregorian["bodies"].items[1]["lon"].number);
   // 29 February 1900 exists only in the Julian calendar.
   EXPECT_EQ(RunCli("--ut 1900-02-29T00:00 --julian --json").status, 0);
+  // Dates before the reform are shown in the Julian calendar.
+  EXPECT_EQ(Lines(RunCli("--ut 1582-10-14T06:30").out)[0].rfind(
+                "Universal Time      1582-10-04 06:30:00.00 UT (Julian)", 0),
+            0u);
   EXPECT_EQ(RunCli("--ut 1900-02-29T00:00 --json").status, 2);
 }
 
