@@ -117,10 +117,11 @@ Vec3 SumPlanetSeries(double jd, const PlanetTheory& theory) {
       sumR += r;
       continue;
     }
-    // Periodic term: its multiples combined by the addition formulas (unused
-    // slots hold multiple 0, which leaves the sum exactly as it is).
-    SinCos angle = AddAngle(AddAngle(angles[term->angle[0]], angles[term->angle[1]]),
-                            angles[term->angle[2]]);
+    // Periodic term: its multiples combined by the addition formulas. Terms
+    // come grouped by their number of arguments, so these tests are cheap.
+    SinCos angle = angles[term->angle[0]];
+    if (term->arguments > 1) angle = AddAngle(angle, angles[term->angle[1]]);
+    if (term->arguments > 2) angle = AddAngle(angle, angles[term->angle[2]]);
     AmplitudePair l = LoadPair(pl), b = LoadPair(pb), r = LoadPair(pr);
     pl += 2, pb += 2, pr += 2;
     for (int i = 0; i < nt; ++i) {

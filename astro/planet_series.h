@@ -56,7 +56,9 @@ inline SinCos AddAngle(const SinCos& sum, const SinCos& term) {
 // in decoded form. A periodic term combines up to three multiples j of
 // fundamental arguments m; each is stored as the MultipleAngleTable entry it
 // reads, (m - 1) x (2 x 24 + 1) + 24 + j, and unused slots name multiple 0,
-// whose angle adds nothing. The polynomial term has no arguments.
+// whose angle adds nothing. The polynomial term has no arguments. The
+// generated tables hold the polynomial term first, then the periodic terms
+// grouped by number of arguments and power of time.
 struct PlanetTerm {
   std::uint8_t arguments;  // 0: polynomial term; 1..3: periodic term
   std::uint8_t power;      // nt, the highest power of time in its amplitudes
@@ -69,7 +71,7 @@ struct PlanetTheory {
   signed char maxHarmonic[9];
   // Highest power of time in the amplitude polynomials (informational).
   signed char maxPower;
-  // The terms in table order; the first is the polynomial term.
+  // The terms; the first is the polynomial term.
   const PlanetTerm* terms;
   int termCount;
   // Coefficients consumed in step with the terms: power + 1 values for the

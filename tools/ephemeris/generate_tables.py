@@ -131,10 +131,15 @@ def read_planet(path):
         for name in ("longitude", "latitude", "radius"):
             if len(sections[name][k]) != width:
                 fail(f"{path}: {name} row {k + 1} needs {width} values")
-        terms.append("{%d, %d, {%d, %d, %d}}" % (np_, nt, *angles))
-    coefficients = {name: [double_literal(v) for row in sections[name] for v in row]
-                    for name in ("longitude", "latitude", "radius")}
-    return header, harmonics, terms, coefficients
+        terms.append(((np_, nt), "{%d, %d, {%d, %d, %d}}" % (np_, nt, *angles),
+                      [sections[name][k] for name in ("longitude", "latitude", "radius")]))
+    # The polynomial term first, then the periodic terms grouped by their
+    # number of arguments and power of time (in table order within a group),
+    # so that the evaluator meets long runs of alike terms.
+    terms = terms[:1] + sorted(terms[1:], key=lambda term: term[0])
+    coefficients = {name: [double_literal(v) for term in terms for v in term[2][i]]
+                    for i, name in enumerate(("longitude", "latitude", "radius"))}
+    return header, harmonics, [term[1] for term in terms], coefficients
 
 
 def planet_tables(root):
