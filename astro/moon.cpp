@@ -78,14 +78,10 @@ template <int Type>
 void EvaluateRows(const LunarSeriesTable& table, Accumulator& acc) {
   const std::int16_t* row = table.rows;
   for (int r = 0; r < table.rowCount; ++r, row += table.rowLength) {
-    // Multiples of D, l', l and F combined by the addition formulas; the
-    // first nonzero multiple starts the sum and zero multiples are skipped.
-    int k = 0;
-    while (k < 3 && row[k] == 0) ++k;
-    SinCos angle = MultipleAngles.At(k, row[k]);
-    while (++k < 4) {
-      if (row[k] != 0) angle = AddAngle(angle, MultipleAngles.At(k, row[k]));
-    }
+    // Multiples of D, l', l and F combined by the addition formulas (a
+    // multiple 0 adds nothing).
+    SinCos angle = MultipleAngles.At(0, row[0]);
+    for (int k = 1; k < 4; ++k) angle = AddAngle(angle, MultipleAngles.At(k, row[k]));
     const std::int16_t* a = row + 4;
     if constexpr (Type == 1) {
       acc.longitude += (10000.0 * a[0] + a[1]) * angle.sin;
@@ -111,69 +107,76 @@ void EvaluateTable(const LunarSeriesTable& table, Accumulator& acc) {
 }
 
 // Sines and cosines of the multiples of the mean elements that the explicit
-// terms combine, and of each term's constant phase: every argument is then a
-// product of these by the addition formulas instead of a sine and cosine of
+// terms combine: every argument is then a product of these and of its
+// constant phase by the addition formulas, instead of a sine and cosine of
 // its own.
-struct ExplicitAngles {
+struct ElementMultiples {
   static constexpr int RowLength = 2 * LunarElementHighestMultiple + 1;
-  SinCos elements[10][RowLength];
+  SinCos entries[10 * RowLength];
 
-  explicit ExplicitAngles(const MeanElements& e) {
+  explicit ElementMultiples(const MeanElements& e) {
     const double values[10] = {e.venus,      e.earth,      e.mars,        e.jupiter,
                                e.saturn,     e.elongation, e.sunAnomaly,  e.moonAnomaly,
                                e.latitude,   e.longitude};
     for (int i = 0; i < 10; ++i) {
-      FillMultiples(elements[i] + LunarElementHighestMultiple, values[i] * RadiansPerArcsec,
-                    LunarElementMultiples[i]);
+      FillMultiples(entries + i * RowLength + LunarElementHighestMultiple,
+                    values[i] * RadiansPerArcsec, LunarElementMultiples[i]);
     }
-  }
-
-  SinCos Of(const LunarExplicitTerm& term, const SinCos& phase) const {
-    SinCos g = phase;
-    for (int i = 0; i < 10; ++i) {
-      if (term.multipliers[i] != 0) {
-        g = AddAngle(g, elements[i][LunarElementHighestMultiple + term.multipliers[i]]);
-      }
-    }
-    return g;
   }
 };
 
-// Sine and cosine of every explicit term's phase, in term order.
-const SinCos* ExplicitPhases() {
-  static const std::vector<SinCos> phases = [] {
+// An explicit term's argument in compact form: the sine and cosine of its
+// phase and the element multiples it combines (at most five; unused slots
+// name multiple 0 of the first element, which adds nothing).
+struct ExplicitArgument {
+  static constexpr int Slots = 5;
+  SinCos phase;
+  std::uint16_t entries[Slots];
+};
+
+const ExplicitArgument* ExplicitArguments() {
+  static const std::vector<ExplicitArgument> arguments = [] {
     const int count = LunarExplicitTermsPerBlock[0] + LunarExplicitTermsPerBlock[1] +
                       LunarExplicitTermsPerBlock[2];
-    std::vector<SinCos> result(count);
+    std::vector<ExplicitArgument> result(count);
     for (int k = 0; k < count; ++k) {
-      double phase = LunarExplicitTerms[k].phase * RadiansPerArcsec;
-      result[k] = {Sin(phase), Cos(phase)};
+      const LunarExplicitTerm& term = LunarExplicitTerms[k];
+      ExplicitArgument& a = result[k];
+      const double phase = term.phase * RadiansPerArcsec;
+      a.phase = {Sin(phase), Cos(phase)};
+      int used = 0;
+      for (int i = 0; i < 10 && used < ExplicitArgument::Slots; ++i) {
+        if (term.multipliers[i] == 0) continue;
+        a.entries[used++] = static_cast<std::uint16_t>(
+            i * ElementMultiples::RowLength + LunarElementHighestMultiple + term.multipliers[i]);
+      }
+      while (used < ExplicitArgument::Slots) a.entries[used++] = LunarElementHighestMultiple;
     }
     return result;
   }();
-  return phases.data();
+  return arguments.data();
 }
 
 // Adds the explicit terms of one block, in order; consecutive terms on the
 // same argument share its sine and cosine.
 const LunarExplicitTerm* AddExplicitTerms(const LunarExplicitTerm* term, int count,
-                                          const ExplicitAngles& angles, double t,
+                                          const ElementMultiples& multiples, double t,
                                           Accumulator& acc, ExplicitSums& sums) {
-  const SinCos* phases = ExplicitPhases();
+  // Where each LunarTarget adds, and by what factor.
+  double* const targets[8] = {&sums.longitude[0], &sums.longitude[1], &sums.longitude[2],
+                              &sums.longitude[3], &acc.distance,      &acc.distance,
+                              &acc.latitude,      &sums.latitude};
+  const double factors[8] = {1.0, 1.0, 1.0, 1.0, 1.0, t, 1.0, 1.0};
+  const ExplicitArgument* arguments = ExplicitArguments();
   SinCos g = {0.0, 1.0};
   for (const LunarExplicitTerm* end = term + count; term != end; ++term) {
-    if (term->newArgument) g = angles.Of(*term, phases[term - LunarExplicitTerms]);
-    double value = term->cosAmplitude * g.cos + term->sinAmplitude * g.sin;
-    switch (term->target) {
-      case LunarTarget::Longitude0: sums.longitude[0] += value; break;
-      case LunarTarget::Longitude1: sums.longitude[1] += value; break;
-      case LunarTarget::Longitude2: sums.longitude[2] += value; break;
-      case LunarTarget::Longitude3: sums.longitude[3] += value; break;
-      case LunarTarget::Distance: acc.distance += value; break;
-      case LunarTarget::DistanceTimesT: acc.distance += value * t; break;
-      case LunarTarget::Latitude: acc.latitude += value; break;
-      case LunarTarget::ExplicitLatitude: sums.latitude += value; break;
+    if (term->newArgument) {
+      const ExplicitArgument& a = arguments[term - LunarExplicitTerms];
+      g = a.phase;
+      for (std::uint16_t entry : a.entries) g = AddAngle(g, multiples.entries[entry]);
     }
+    const int target = static_cast<int>(term->target);
+    *targets[target] += (term->cosAmplitude * g.cos + term->sinAmplitude * g.sin) * factors[target];
   }
   return term;
 }
@@ -202,7 +205,7 @@ Vec3 MoonPosition(Mjd tt) {
   FillMultipleAngles(2, e.moonAnomaly * RadiansPerArcsec, LunarMultiples[2]);
   FillMultipleAngles(3, e.latitude * RadiansPerArcsec, LunarMultiples[3]);
 
-  const ExplicitAngles angles(e);
+  const ElementMultiples multiples(e);
   Accumulator acc;
   ExplicitSums sums;
   const LunarExplicitTerm* term = LunarExplicitTerms;
@@ -210,7 +213,7 @@ Vec3 MoonPosition(Mjd tt) {
   // Terms in T^2.
   EvaluateTable(LRT2Table, acc);
   EvaluateTable(BT2Table, acc);
-  term = AddExplicitTerms(term, LunarExplicitTermsPerBlock[0], angles, t, acc, sums);
+  term = AddExplicitTerms(term, LunarExplicitTermsPerBlock[0], multiples, t, acc, sums);
   sums.longitude[2] = acc.longitude + sums.longitude[2];
   acc.latitude *= t;
   acc.distance *= t;
@@ -219,13 +222,13 @@ Vec3 MoonPosition(Mjd tt) {
   // Terms in T.
   EvaluateTable(BTTable, acc);
   EvaluateTable(LRTTable, acc);
-  term = AddExplicitTerms(term, LunarExplicitTermsPerBlock[1], angles, t, acc, sums);
+  term = AddExplicitTerms(term, LunarExplicitTermsPerBlock[1], multiples, t, acc, sums);
   sums.longitude[1] = sums.longitude[1] + acc.longitude;
   acc.latitude *= 0.1 * t;
   acc.distance *= 0.1 * t;
 
   // Constant terms.
-  AddExplicitTerms(term, LunarExplicitTermsPerBlock[2], angles, t, acc, sums);
+  AddExplicitTerms(term, LunarExplicitTermsPerBlock[2], multiples, t, acc, sums);
   acc.longitude = 0.0;
   EvaluateTable(LRTable, acc);
   EvaluateTable(MBTable, acc);

@@ -216,6 +216,8 @@ def lunar_tables(root):
         if max(abs(m) for m in multipliers) > LUNAR_ELEMENT_HIGHEST_MULTIPLE:
             fail(f"explicit_terms: row {k + 1} has a multiplier beyond {LUNAR_ELEMENT_HIGHEST_MULTIPLE}")
         highest = [max(h, abs(m)) for h, m in zip(highest, multipliers)]
+        if sum(1 for m in multipliers if m) > 5:
+            fail(f"explicit_terms: row {k + 1} combines more than five elements")
         argument = (block, tuple(multipliers), float(fields[12]))
         terms.append("    {%d, LunarTarget::%s, %s, {%s}, %s, %s, %s}," % (
             block, LUNAR_TARGETS[target], "true" if argument != previous else "false",
