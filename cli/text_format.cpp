@@ -12,6 +12,7 @@ namespace {
 // Seconds of a day, rounded to hundredths and wrapped into the day, as
 // hours, minutes, seconds and hundredths printed with the given format.
 std::string FormatTimeOfDay(double seconds, const char* format) {
+  if (!std::isfinite(seconds)) return "-";
   long long hundredths = static_cast<long long>(std::round(seconds * 100.0));
   hundredths = (hundredths % 8640000 + 8640000) % 8640000;
   char text[32];
@@ -23,6 +24,7 @@ std::string FormatTimeOfDay(double seconds, const char* format) {
 }  // namespace
 
 std::string FormatDms(double radians, bool plus) {
+  if (!std::isfinite(radians)) return "-";
   double hundredths = std::round(std::fabs(radians) * ArcsecPerRadian * 100.0);
   long long total = static_cast<long long>(hundredths);
   const char* sign = radians < 0.0 && total != 0 ? "-" : (plus ? "+" : "");

@@ -1,5 +1,6 @@
 // Text for people in orrery-cli's output: angles, times of day, dates and
-// columns padded by characters (the degree sign takes two bytes).
+// columns padded by characters (the degree sign takes two bytes). A value
+// that is not a finite number prints as "-".
 #pragma once
 
 #include <cstddef>
