@@ -8,6 +8,7 @@
 
 #include "cli/arguments.h"
 #include "cli/chart_command.h"
+#include "cli/charts_command.h"
 #include "cli/positions_command.h"
 
 namespace orrery::cli {
@@ -26,6 +27,7 @@ const Command commands[] = {
     {"help", RunHelp, "list the commands"},
     {"positions", RunPositions, "apparent positions of every body at one moment"},
     {"chart", RunChart, "compute a birth chart (or a batch of them)"},
+    {"charts", RunCharts, "the stored charts: list, show, add, delete, export, import, verify"},
 };
 
 int RunHelp(Arguments& args) {

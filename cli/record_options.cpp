@@ -16,17 +16,6 @@ namespace orrery::cli {
 
 namespace {
 
-// The record as typed, before any range check (so nothing wraps in the
-// record's narrow fields).
-struct RecordFields {
-  std::string name;
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0, calendar = 0;
-  int latDegrees = 0, latMinutes = 0, north = 1, lonDegrees = 0, lonMinutes = 0, east = 1;
-  int zoneHours = 0, zoneMinutes = 0, zonePlus = 1, dstHours = 0, dstMinutes = 0, dstPlus = 1;
-  int localTime = 0;
-  int corrDistance = 0, corrUnit = 0, corrDirection = 0;
-};
-
 constexpr int MaxYear = 2129;
 constexpr int MaxCorrectionDistance = 9999;  // four digits in the wizard
 constexpr int NameCharacters = 31;
@@ -145,6 +134,34 @@ std::string CheckFields(const RecordFields& f) {
   return {};
 }
 
+// The fields of a CSV line; quoted fields may hold commas and doubled quotes.
+bool SplitCsv(std::string_view line, std::vector<std::string>& fields) {
+  fields.assign(1, std::string());
+  bool quoted = false;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    char c = line[i];
+    if (quoted) {
+      if (c != '"') {
+        fields.back() += c;
+      } else if (i + 1 < line.size() && line[i + 1] == '"') {
+        fields.back() += '"';
+        ++i;
+      } else {
+        quoted = false;
+      }
+    } else if (c == '"' && fields.back().empty()) {
+      quoted = true;
+    } else if (c == ',') {
+      fields.emplace_back();
+    } else if (c != '\r' && c != '\n') {
+      fields.back() += c;
+    }
+  }
+  return !quoted;
+}
+
+}  // namespace
+
 // A checked record: the name with its spaces normalised and cut to 31
 // characters, local mean time with zone 0:00 and the plus sign.
 std::string BuildRecord(const RecordFields& f, ChartRecord& record) {
@@ -186,34 +203,6 @@ std::string BuildRecord(const RecordFields& f, ChartRecord& record) {
   }
   return {};
 }
-
-// The fields of a CSV line; quoted fields may hold commas and doubled quotes.
-bool SplitCsv(std::string_view line, std::vector<std::string>& fields) {
-  fields.assign(1, std::string());
-  bool quoted = false;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    char c = line[i];
-    if (quoted) {
-      if (c != '"') {
-        fields.back() += c;
-      } else if (i + 1 < line.size() && line[i + 1] == '"') {
-        fields.back() += '"';
-        ++i;
-      } else {
-        quoted = false;
-      }
-    } else if (c == '"' && fields.back().empty()) {
-      quoted = true;
-    } else if (c == ',') {
-      fields.emplace_back();
-    } else if (c != '\r' && c != '\n') {
-      fields.back() += c;
-    }
-  }
-  return !quoted;
-}
-
-}  // namespace
 
 int ParseHouseSystem(std::string_view text) {
   for (int id = 0; id < HouseSystemCount; ++id)

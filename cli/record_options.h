@@ -20,6 +20,22 @@ struct ChartSettings {
   int language = 0;     // 0 English, 1 German
 };
 
+// A record as typed, before any range check (so nothing wraps in the
+// record's narrow fields).
+struct RecordFields {
+  std::string name;
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, calendar = 0;
+  int latDegrees = 0, latMinutes = 0, north = 1, lonDegrees = 0, lonMinutes = 0, east = 1;
+  int zoneHours = 0, zoneMinutes = 0, zonePlus = 1, dstHours = 0, dstMinutes = 0, dstPlus = 1;
+  int localTime = 0;
+  int corrDistance = 0, corrUnit = 0, corrDirection = 0;
+};
+
+// The checks of the New Chart wizard on f, then the record: the name with
+// its spaces normalised and cut to 31 characters, local mean time with zone
+// 0:00 and the plus sign. Returns the first problem, or empty with record filled.
+std::string BuildRecord(const RecordFields& f, ChartRecord& record);
+
 // --name TEXT --date YYYY-MM-DD --time HH:MM [--julian] --lat 51N29
 // --lon 0E07|0W07 [--zone +1:00] [--dst -1:00] [--local-time]
 // [--corr DIST,UNIT,DIR]. Takes all of them from args before it checks any,

@@ -25,8 +25,10 @@ void CheckLiveSettingsValid() {
   Require(rulershipIndex >= 0 && rulershipIndex < RulershipSystemCount);
   Require(settingsRecord.displayMode == 0);
   for (int a = 0; a < AspectRowCount; ++a)
-    for (int b = 0; b < BodyCount; ++b) Require(currentOrbs[a][b] >= 0 && currentOrbs[a][b] <= MaxOrb);
-  for (int k = 0; k < BodyCount; ++k) Require(currentPoints[k] >= 0 && currentPoints[k] <= MaxPoints);
+    for (int b = 0; b < BodyCount; ++b)
+      Require(currentOrbs[a][b] >= 0 && currentOrbs[a][b] <= MaxOrb);
+  for (int k = 0; k < BodyCount; ++k)
+    Require(currentPoints[k] >= 0 && currentPoints[k] <= MaxPoints);
 }
 
 }  // namespace

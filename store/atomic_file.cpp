@@ -60,10 +60,13 @@ std::optional<std::vector<std::uint8_t>> ReadFilePrefix(const std::filesystem::p
     ::close(fd);
     return std::nullopt;
   }
-  std::vector<std::uint8_t> bytes(maxBytes);
+  // Sized by the file, so a large maxBytes costs nothing; a file that grows
+  // while it is read is cut where it stood.
+  std::size_t expected = static_cast<std::size_t>(info.st_size);
+  std::vector<std::uint8_t> bytes(expected < maxBytes ? expected : maxBytes);
   std::size_t filled = 0;
-  while (filled < maxBytes) {
-    ssize_t n = ::read(fd, bytes.data() + filled, maxBytes - filled);
+  while (filled < bytes.size()) {
+    ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       ::close(fd);

@@ -47,7 +47,8 @@ void RepairChartStore(ChartStore& store) {
 
 void LoadChartBytes(const std::uint8_t* bytes, std::size_t size) {
   ResetChartStore(chartStore);
-  std::memcpy(chartStore.image.data(), bytes, std::min<std::size_t>(size, ChartImageBytes));
+  if (size > 0)
+    std::memcpy(chartStore.image.data(), bytes, std::min<std::size_t>(size, ChartImageBytes));
   if (FileChecksum(chartStore, FileSlotCount(chartStore)) != chartStore.Checksum()) {
     PushError(603);
     RepairChartStore(chartStore);

@@ -80,7 +80,7 @@ int SaveSettings() {
 
 void LoadSettingsBytes(const std::uint8_t* value, std::size_t size) {
   std::uint8_t bytes[SettingsRecordBytes] = {};
-  std::memcpy(bytes, value, size < sizeof bytes ? size : sizeof bytes);
+  if (size > 0) std::memcpy(bytes, value, size < sizeof bytes ? size : sizeof bytes);
   ScrambleSettings(bytes, SettingsRecordBytes);
   settingsRecord = DecodeSettings(bytes);
   SpreadSettings();

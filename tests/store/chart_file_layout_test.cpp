@@ -1,7 +1,6 @@
 // The chart file byte for byte: known records written by SaveChartFile and
 // compared at the documented offsets; hand-made files read back.
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -244,7 +243,7 @@ TEST_F(ChartFileLayoutTest, RepairDropsRecordsWhoseCheckIsNeitherValue) {
   PutU32At(file, 8, 7);
   store_test::SealChartFile(file);
   PutU16At(file, 16 + 4, 0x0001);  // no record check has this value
-  file[9] ^= 0xFF;                  // and the header's lastId is damaged
+  file[9] ^= 0xFF;                 // and the header's lastId is damaged
   LoadFile(file);
   EXPECT_EQ(LastErrorCode(), 603);
   EXPECT_EQ(CountCharts(), 1);

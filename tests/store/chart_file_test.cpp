@@ -1,12 +1,12 @@
 // The chart store and its file, on real files in a temporary home.
-#include <gtest/gtest.h>
+#include "store/chart_file.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <climits>
 #include <string>
 
-#include "store/chart_file.h"
 #include "store/chart_store.h"
 #include "store_test_support.h"
 

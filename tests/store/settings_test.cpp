@@ -1,7 +1,8 @@
 // The stored settings on real files in a temporary home, checked against a
 // keystream computed independently with 64-bit products.
-#include <gtest/gtest.h>
+#include "store/settings.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <climits>
@@ -10,7 +11,6 @@
 #include "chart/live_settings.h"
 #include "chart/object_info.h"
 #include "foundation/localized_strings.h"
-#include "store/settings.h"
 #include "store/settings_scramble.h"
 #include "store_test_support.h"
 
@@ -178,7 +178,7 @@ TEST_F(SettingsTest, LanguageRulershipKeyAndDisplayModeAreMadeValid) {
     std::int32_t wantKey;
   };
   const Case cases[] = {
-      {0xFF, 0xFD, -42, German, 3, 42},        // -1, -3
+      {0xFF, 0xFD, -42, German, 3, 42},  // -1, -3
       {2, 4, 17, English, 0, 17},
       {0xFE, 0x80, INT32_MIN, English, 0, 0},  // -2, -128, and a key without magnitude
       {1, 1, INT32_MAX, German, 1, INT32_MAX},

@@ -52,14 +52,15 @@ inline Bytes ReadBytes(const std::filesystem::path& path) {
 inline void WriteBytes(const std::filesystem::path& path, const Bytes& bytes) {
   std::filesystem::create_directories(path.parent_path());
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
 }
 
 // CRC-32 (reflected, polynomial 0xEDB88320) with the top bit cleared, over
 // the half-open byte ranges given, computed one bit at a time.
-inline std::uint32_t ReferenceCrc31(const Bytes& bytes,
-                                    std::initializer_list<std::pair<std::size_t, std::size_t>> ranges,
-                                    std::size_t base = 0) {
+inline std::uint32_t ReferenceCrc31(
+    const Bytes& bytes, std::initializer_list<std::pair<std::size_t, std::size_t>> ranges,
+    std::size_t base = 0) {
   std::uint32_t crc = 0xFFFFFFFFu;
   for (auto [from, to] : ranges) {
     for (std::size_t i = base + from; i < base + to; ++i) {

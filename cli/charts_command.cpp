@@ -1,0 +1,318 @@
+// orrery-cli charts: lists, shows, adds, deletes, exports and imports the
+// charts of a chart file, and checks the file. Every change is written to the
+// file at once (atomically), as the program does.
+#include "cli/charts_command.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/chart_record_json.h"
+#include "cli/json_reader.h"
+#include "cli/json_writer.h"
+#include "cli/record_options.h"
+#include "foundation/error_log.h"
+#include "foundation/wide_string.h"
+#include "store/atomic_file.h"
+#include "store/chart_file.h"
+#include "store/chart_file_check.h"
+#include "store/chart_store.h"
+#include "store/store_home.h"
+
+namespace orrery::cli {
+
+namespace {
+
+constexpr std::size_t MaxImportBytes = 16 << 20;
+// Far beyond the longest chart file (90416 bytes): enough to tell how damaged it is.
+constexpr std::size_t MaxVerifiedBytes = 64 << 20;
+constexpr int NameColumn = 31;
+
+int Failure(const std::string& message) {
+  std::fprintf(stderr, "orrery-cli: %s\n", message.c_str());
+  return 1;
+}
+
+std::string Text(const char16_t* field, int units) {
+  return ToUtf8(std::u16string_view(field, BoundedLength(field, units)));
+}
+
+// "1950-03-01 09:05", with " Julian" for a Julian-calendar date.
+std::string DateText(const ChartRecord& r) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d%s", r.year, r.month, r.day, r.hour,
+                r.minute, r.calendar == 1 ? " Julian" : "");
+  return text;
+}
+
+// City, state and country, leaving out empty names and an "unknown" state;
+// the coordinates ("22S18 64W41") when the record names no place.
+std::string PlaceText(const ChartRecord& r) {
+  std::string place;
+  for (std::string part : {Text(r.city, RecordCityUnits), Text(r.state, RecordStateUnits),
+                           Text(r.country, RecordCountryUnits)}) {
+    if (part.empty() || part == "unknown") continue;
+    place += (place.empty() ? "" : ", ") + part;
+  }
+  if (!place.empty()) return place;
+  char text[32];
+  std::snprintf(text, sizeof text, "%d%c%02d %d%c%02d", r.latDegrees, r.north ? 'N' : 'S',
+                r.latMinutes, r.lonDegrees, r.east ? 'E' : 'W', r.lonMinutes);
+  return text;
+}
+
+// The text padded with spaces to a width in characters (not bytes).
+std::string Padded(const std::string& utf8, int width) {
+  int characters = 0;
+  for (unsigned char c : utf8) characters += (c & 0xC0) != 0x80;
+  return utf8 + std::string(characters < width ? width - characters : 0, ' ');
+}
+
+std::optional<std::int32_t> ParseId(const std::optional<std::string>& text) {
+  if (!text || text->empty() || text->size() > 10) return std::nullopt;
+  long long id = 0;
+  std::size_t at = (*text)[0] == '-' ? 1 : 0;
+  if (at == text->size()) return std::nullopt;
+  for (; at < text->size(); ++at) {
+    if ((*text)[at] < '0' || (*text)[at] > '9') return std::nullopt;
+    id = id * 10 + ((*text)[at] - '0');
+  }
+  return static_cast<std::int32_t>((*text)[0] == '-' ? -id : id);
+}
+
+// Loads the chart file of the home; a damaged file is repaired in memory
+// (and written so by any change), with a warning.
+void LoadStore() {
+  ClearErrorLog();
+  LoadChartFile();
+  for (int i = 0; i < ErrorLogSlots; ++i) {
+    if (ErrorLogSlot(i) == 603)
+      std::fprintf(stderr,
+                   "orrery-cli: warning: the chart file was damaged; damaged records are left out "
+                   "(see 'orrery-cli charts verify')\n");
+  }
+}
+
+std::vector<std::int32_t> StoredIds() {
+  std::vector<std::int32_t> ids;
+  for (int i = 0; i < StoreSlotCount; ++i) {
+    if (ChartIdAt(i) > 0) ids.push_back(ChartIdAt(i));
+  }
+  return ids;
+}
+
+int List(Arguments& args) {
+  bool json = args.Flag("json");
+  if (std::string problem = args.Problem(); !problem.empty()) return UsageError(problem);
+  LoadStore();
+  JsonWriter w;
+  w.BeginArray();
+  for (std::int32_t id : StoredIds()) {
+    FetchChart(id);
+    std::string name = Text(currentRecord.name, RecordNameUnits);
+    if (json) {
+      w.BeginObject().Key("id").Integer(id).Key("name").String(name);
+      w.Key("date").String(DateText(currentRecord)).Key("place").String(PlaceText(currentRecord));
+      w.EndObject();
+    } else {
+      std::printf("%5d  %s  %s  %s\n", id, Padded(name, NameColumn).c_str(),
+                  DateText(currentRecord).c_str(), PlaceText(currentRecord).c_str());
+    }
+  }
+  if (json) std::printf("%s\n", w.EndArray().Text().c_str());
+  return 0;
+}
+
+// Optional place names of `add`, checked against their field sizes.
+std::string TakePlaceNames(Arguments& args, ChartRecord& record) {
+  struct Place {
+    const char* option;
+    char16_t* field;
+    int units;
+    std::optional<std::string> value;
+  } places[] = {{"country", record.country, RecordCountryUnits, args.Take("country")},
+                {"state", record.state, RecordStateUnits, args.Take("state")},
+                {"city", record.city, RecordCityUnits, args.Take("city")}};
+  for (const Place& place : places) {
+    if (!place.value) continue;
+    std::u16string text = FromUtf8(*place.value);
+    if (text.size() >= static_cast<std::size_t>(place.units))
+      return "--" + std::string(place.option) + " is longer than " +
+             std::to_string(place.units - 1) + " characters";
+    CopyText(place.field, place.units, text);
+  }
+  return {};
+}
+
+std::string TakeSex(Arguments& args, ChartRecord& record) {
+  std::optional<std::string> sex = args.Take("sex");
+  if (!sex) return {};
+  const char* const names[] = {"neutral", "male", "female"};
+  for (int i = 0; i < 3; ++i) {
+    if (*sex == names[i]) {
+      record.sex = static_cast<std::uint8_t>(i);
+      return {};
+    }
+  }
+  return "unknown --sex '" + *sex + "' (neutral, male or female)";
+}
+
+// Stores each record under a new id and writes the file; prints the ids.
+int StoreNew(std::vector<ChartRecord>& records) {
+  int free = StoreSlotCount - CountCharts();
+  if (static_cast<int>(records.size()) > free || (!records.empty() && !HasFreeSlot()))
+    return Failure("the store has room for " + std::to_string(HasFreeSlot() ? free : 0) +
+                   " more charts, not " + std::to_string(records.size()));
+  for (ChartRecord& record : records) {
+    record.id = NewChartId();
+    currentRecord = record;
+    if (record.id < 0 || !StoreChart(record.id)) return Failure("no id left for a new chart");
+  }
+  if (!SaveChartFile()) return Failure("cannot write " + ChartFilePath().string());
+  for (const ChartRecord& record : records) std::printf("%d\n", record.id);
+  return 0;
+}
+
+int Add(Arguments& args) {
+  ChartRecord record{};
+  std::string recordProblem = TakeRecordOptions(args, record);
+  std::string placeProblem = TakePlaceNames(args, record);
+  std::string sexProblem = TakeSex(args, record);
+  if (std::string problem = args.Problem(); !problem.empty()) return UsageError(problem);
+  for (const std::string& problem : {recordProblem, placeProblem, sexProblem}) {
+    if (!problem.empty()) return UsageError(problem);
+  }
+  LoadStore();
+  std::vector<ChartRecord> records{record};
+  return StoreNew(records);
+}
+
+int Delete(Arguments& args) {
+  std::optional<std::string> text = args.TakePositional();
+  if (std::string problem = args.Problem(); !problem.empty()) return UsageError(problem);
+  std::optional<std::int32_t> id = ParseId(text);
+  if (!id) return UsageError("delete needs a chart id");
+  LoadStore();
+  if (*id < 1 || !RemoveChart(*id)) return Failure("no stored chart with id " + *text);
+  if (LastErrorCode() == 601) return Failure("cannot write " + ChartFilePath().string());
+  return 0;
+}
+
+int Export(Arguments& args) {
+  std::optional<std::string> which = args.TakePositional();
+  bool json = args.Flag("json");
+  if (std::string problem = args.Problem(); !problem.empty()) return UsageError(problem);
+  if (!which) return UsageError("export needs a chart id or 'all'");
+  if (!json) return UsageError("export writes JSON only: add --json");
+  LoadStore();
+  JsonWriter w;
+  if (*which == "all") {
+    w.BeginArray();
+    for (std::int32_t id : StoredIds()) {
+      FetchChart(id);
+      WriteRecordJson(w, currentRecord);
+    }
+    w.EndArray();
+  } else {
+    std::optional<std::int32_t> id = ParseId(which);
+    if (!id) return UsageError("export needs a chart id or 'all'");
+    if (*id < 1 || !FetchChart(*id)) return Failure("no stored chart with id " + *which);
+    WriteRecordJson(w, currentRecord);
+  }
+  std::printf("%s\n", w.Text().c_str());
+  return 0;
+}
+
+std::optional<std::string> ReadInput(const std::string& name) {
+  std::ifstream file;
+  if (name != "-") {
+    file.open(name, std::ios::binary);
+    if (!file) return std::nullopt;
+  }
+  std::istream& in = name == "-" ? std::cin : file;
+  std::string text;
+  char block[65536];
+  while (in.read(block, sizeof block) || in.gcount() > 0) {
+    text.append(block, static_cast<std::size_t>(in.gcount()));
+    if (text.size() > MaxImportBytes) return std::nullopt;
+  }
+  return text;
+}
+
+// Every chart of the file is checked before any is stored: all or nothing.
+int Import(Arguments& args) {
+  std::optional<std::string> name = args.TakePositional();
+  if (std::string problem = args.Problem(); !problem.empty()) return UsageError(problem);
+  if (!name) return UsageError("import needs a JSON file (or - for standard input)");
+  std::optional<std::string> text = ReadInput(*name);
+  if (!text) return UsageError("cannot read '" + *name + "' (or it is larger than 16 MB)");
+  JsonValue document;
+  if (std::string problem = ParseJson(*text, document); !problem.empty())
+    return UsageError(*name + ": " + problem);
+  std::vector<JsonValue> charts;
+  if (document.kind == JsonValue::Kind::Array) {
+    charts = std::move(document.items);
+  } else {
+    charts.push_back(std::move(document));
+  }
+  std::vector<ChartRecord> records(charts.size());
+  for (std::size_t i = 0; i < charts.size(); ++i) {
+    if (std::string problem = ReadRecordJson(charts[i], records[i]); !problem.empty())
+      return UsageError(*name + ": chart " + std::to_string(i + 1) + ": " + problem);
+  }
+  LoadStore();
+  return StoreNew(records);
+}
+
+int Verify(Arguments& args) {
+  if (std::string problem = args.Problem(); !problem.empty()) return UsageError(problem);
+  std::optional<std::vector<std::uint8_t>> bytes =
+      ReadFilePrefix(ChartFilePath(), MaxVerifiedBytes);
+  if (!bytes) return Failure("cannot read " + ChartFilePath().string());
+  ChartFileReport report = InspectChartFile(bytes->data(), bytes->size());
+  std::printf("%s: %zu bytes, %d slots, checksum %s\n", ChartFilePath().string().c_str(),
+              report.size, report.slotCount, report.checksumValid ? "valid" : "INVALID");
+  for (const ChartFileProblem& p : report.problems) {
+    if (p.slot < 0) {
+      std::printf("  file: %s\n", p.what.c_str());
+    } else {
+      std::printf("  slot %d (id %d): %s\n", p.slot, p.id, p.what.c_str());
+    }
+  }
+  if (!report.checksumValid)
+    std::printf("a load repairs the file in memory and drops %d damaged records\n",
+                report.droppedByRepair);
+  if (report.problems.empty()) std::printf("no problems found\n");
+  return report.problems.empty() ? 0 : 1;
+}
+
+struct Subcommand {
+  const char* name;
+  int (*run)(Arguments& args);
+};
+
+const Subcommand subcommands[] = {
+    {"list", List},     {"add", Add},       {"delete", Delete},
+    {"export", Export}, {"import", Import}, {"verify", Verify},
+};
+
+}  // namespace
+
+int RunCharts(Arguments& args) {
+  std::optional<std::string> home = args.Take("home");
+  std::optional<std::string> action = args.TakePositional();
+  SetStoreHome(home ? std::filesystem::path(*home) : DefaultStoreHome());
+  if (StoreHome().empty()) return UsageError("no home folder: set HOME or give --home DIR");
+  if (!action)
+    return UsageError("charts needs an action: list, show, add, delete, export, import, verify");
+  for (const Subcommand& s : subcommands) {
+    if (*action == s.name) return s.run(args);
+  }
+  return UsageError("unknown charts action '" + *action + "'");
+}
+
+}  // namespace orrery::cli
