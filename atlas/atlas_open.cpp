@@ -33,7 +33,7 @@ bool CityRecordFits(const AtlasStream& stream, std::int32_t position) {
 
 // Index length, last city and city count, from the end of the CityIndex.
 void DeriveCityLayout() {
-  std::int32_t k = static_cast<std::int32_t>(VectorCount(layout.heap, layout.cityIndex)) - 1;
+  std::int32_t k = static_cast<std::int32_t>(layout.cityIndexCount) - 1;
   while (k >= 0 && !CityRecordFits(layout.stream, CityIndexEntry(k))) --k;
   layout.firstCity = CityIndexEntry(0);
   if (k < 0 || !CityRecordFits(layout.stream, layout.firstCity)) return;
@@ -81,6 +81,12 @@ int OpenAtlas() {
   if (StringData(layout.heap, streamString) == 0) return Fail(AtlasStreamEmpty);
   layout.cityIndex = VectorElement(layout.heap, layout.root, CityIndexElement);
   if (!IsVector(layout.heap, layout.cityIndex)) return Fail(AtlasIndexInvalid);
+  layout.cityIndexCount = VectorCount(layout.heap, layout.cityIndex);
+  if (layout.cityIndexCount > 0) {
+    // A non-empty vector: its elements follow the kind byte and the count.
+    std::uint32_t offset = layout.cityIndex & 0x7FFFFF;
+    layout.cityIndexItems = offset + (layout.heap.bytes[offset] == 8 ? 2 : 4);
+  }
   layout.stream = MakeAtlasStream(layout.heap, streamString, charTable);
   layout.blobBytes = static_cast<std::uint32_t>(blob.size());
   DeriveCityLayout();
@@ -93,9 +99,9 @@ void CloseAtlas() {}
 const AtlasLayout& OpenedAtlas() { return layout; }
 
 std::int32_t CityIndexEntry(std::int32_t k) {
-  if (k < 0) return 0;
+  if (k < 0 || static_cast<std::uint32_t>(k) >= layout.cityIndexCount) return 0;
   return static_cast<std::int32_t>(
-      VectorElement(layout.heap, layout.cityIndex, static_cast<std::uint32_t>(k)));
+      ReadHeapNumber(layout.heap, layout.cityIndexItems + 3 * static_cast<std::uint32_t>(k), 3));
 }
 
 std::int32_t CityRecordUnits(std::int32_t position) {

@@ -35,6 +35,8 @@ struct AtlasLayout {
   AtlasValue root = 0;
   AtlasStream stream;
   AtlasValue cityIndex = 0;
+  std::uint32_t cityIndexItems = 0;  // heap offset of its first element
+  std::uint32_t cityIndexCount = 0;
   std::int32_t indexLength = 0;  // CityIndex entries consulted
   std::int32_t firstCity = 0;    // stream position of city record 0
   std::int32_t lastCity = 0;     // stream position of the last city record

@@ -12,7 +12,7 @@ namespace {
 
 struct ExplicitFold {
   char16_t unit;
-  const char* fold;
+  std::string_view fold;
 };
 
 #include "atlas/name_fold_table.inc"
@@ -50,6 +50,19 @@ void CollapsedPrefix(const char16_t* name, std::size_t capacity, char16_t* out) 
   out[written] = 0;
 }
 
+// Whether the text holds "saint" or "sankt", which every pattern holds: most
+// names need no row of the replacement list at all.
+bool MayNeedReplacement(const char16_t* text) {
+  for (std::u16string_view s = text; s.size() >= 5; s.remove_prefix(1)) {
+    if (s[0] == u's' && s[1] == u'a' &&
+        ((s[2] == u'i' && s[3] == u'n' && s[4] == u't') ||
+         (s[2] == u'n' && s[3] == u'k' && s[4] == u't'))) {
+      return true;
+    }
+  }
+  return false;
+}
+
 NormalisedName NormaliseBounded(const char16_t* name, std::size_t capacity) {
   char16_t input[NormalisedNameLength + 1];
   CollapsedPrefix(name, capacity, input);
@@ -62,6 +75,7 @@ NormalisedName NormaliseBounded(const char16_t* name, std::size_t capacity) {
   }
   result.text[written] = 0;
   CollapseSpaces(result.text);
+  if (!MayNeedReplacement(result.text)) return result;
   for (const Replacement& row : Replacements) {
     ReplaceFirst(result.text, result.text, NormalisedNameLength, row.pattern, row.replacement);
   }
