@@ -288,7 +288,7 @@ int RunBatch(std::istream& in, const ChartSettings& settings) {
 int RunChart(Arguments& args) {
   std::optional<std::string> batch = args.Take("batch");
   ChartRecord record{};
-  std::string recordProblem = batch ? std::string() : TakeRecordOptions(args, record);
+  std::string recordProblem = batch ? std::string() : TakeRecordOptions(args, record, true);
   ChartSettings settings;
   std::string settingsProblem = TakeChartSettings(args, settings);
   bool json = args.Flag("json");

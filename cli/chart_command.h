@@ -6,6 +6,7 @@
 namespace orrery::cli {
 
 // orrery-cli chart <record options> [chart settings] [--json]
+//   (the place may come from the atlas: --city NAME [--near LAT,LON])
 // orrery-cli chart --batch FILE|- [chart settings]
 // Exit codes: 0 done, 2 bad arguments or record (nothing printed on standard
 // output), 1 when some batch line failed (its error object is printed and the

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "cli/arguments.h"
+#include "cli/atlas_command.h"
 #include "cli/chart_command.h"
 #include "cli/charts_command.h"
 #include "cli/positions_command.h"
@@ -28,6 +29,7 @@ const Command commands[] = {
     {"positions", RunPositions, "apparent positions of every body at one moment"},
     {"chart", RunChart, "compute a birth chart (or a batch of them)"},
     {"charts", RunCharts, "the stored charts: list, show, add, delete, export, import, verify"},
+    {"atlas", RunAtlas, "search the world atlas; places and time zones for a moment"},
 };
 
 int RunHelp(Arguments& args) {

@@ -6,8 +6,10 @@
 #include <utility>
 #include <vector>
 
+#include "atlas/atlas_cursor.h"
 #include "chart/house_systems.h"
 #include "chart/position_correction.h"
+#include "cli/atlas_place.h"
 #include "foundation/calendar.h"
 #include "foundation/localized_strings.h"
 #include "foundation/wide_string.h"
@@ -67,16 +69,6 @@ std::string Invalid(const std::string& option, std::string_view value, const cha
 std::string OutOfRange(const char* what, int value, int low, int high) {
   return std::string(what) + " " + std::to_string(value) + " out of range " + std::to_string(low) +
          ".." + std::to_string(high);
-}
-
-// Degrees, a hemisphere letter and minutes: 51N29, 0W07.
-bool ParseCoordinate(std::string_view text, char positive, char negative, int& degrees, int& minutes,
-                     int& flag) {
-  std::size_t at = text.find_first_of(std::string{positive, negative, char(std::tolower(positive)),
-                                                  char(std::tolower(negative))});
-  if (at == std::string_view::npos || at == 0 || at + 1 >= text.size()) return false;
-  flag = std::toupper(static_cast<unsigned char>(text[at])) == positive ? 1 : 0;
-  return ParseNumber(text.substr(0, at), degrees) && ParseNumber(text.substr(at + 1), minutes);
 }
 
 // A sign and hours:minutes: +1:00, -5:30 (the sign may be left out for +).
@@ -160,6 +152,29 @@ bool SplitCsv(std::string_view line, std::vector<std::string>& fields) {
   return !quoted;
 }
 
+// The place and corrections of an atlas city at the record's local moment.
+std::string TakePlaceFromAtlas(const std::string& city, const std::optional<std::string>& near,
+                               RecordFields& f) {
+  AtlasMoment moment{f.year, f.month, f.day, f.hour, f.minute};
+  if (std::string problem = LoadCityOption(city, near, moment); !problem.empty()) return problem;
+  const AtlasCursor& c = atlasCursor;
+  if (c.dateGap) return "the date falls into the calendar changeover at " + city;
+  f.latDegrees = c.latDegrees;
+  f.latMinutes = c.latMinutes;
+  f.north = c.north;
+  f.lonDegrees = c.lonDegrees;
+  f.lonMinutes = c.lonMinutes;
+  f.east = c.east;
+  f.zoneHours = c.zoneHours;
+  f.zoneMinutes = c.zoneMinutes;
+  f.zonePlus = c.zonePlus;
+  f.dstHours = c.dstHours;
+  f.dstMinutes = c.dstMinutes;
+  f.dstPlus = c.dstPlus;
+  f.localTime = c.localMeanTime;
+  return {};
+}
+
 }  // namespace
 
 // A checked record: the name with its spaces normalised and cut to 31
@@ -204,6 +219,15 @@ std::string BuildRecord(const RecordFields& f, ChartRecord& record) {
   return {};
 }
 
+bool ParseCoordinate(std::string_view text, char positive, char negative, int& degrees, int& minutes,
+                     int& flag) {
+  std::size_t at = text.find_first_of(std::string{positive, negative, char(std::tolower(positive)),
+                                                  char(std::tolower(negative))});
+  if (at == std::string_view::npos || at == 0 || at + 1 >= text.size()) return false;
+  flag = std::toupper(static_cast<unsigned char>(text[at])) == positive ? 1 : 0;
+  return ParseNumber(text.substr(0, at), degrees) && ParseNumber(text.substr(at + 1), minutes);
+}
+
 int ParseHouseSystem(std::string_view text) {
   for (int id = 0; id < HouseSystemCount; ++id)
     if (SameText(text, houseSystemNames[id])) return id;
@@ -228,18 +252,23 @@ const char* DistanceUnitShortName(int unit) {
   return unit >= 0 && unit < DistanceUnitCount ? unitShortNames[unit] : "?";
 }
 
-std::string TakeRecordOptions(Arguments& args, ChartRecord& record) {
+std::string TakeRecordOptions(Arguments& args, ChartRecord& record, bool atlasCity) {
   RecordFields f;
   std::optional<std::string> name = args.Take("name"), date = args.Take("date"),
                              time = args.Take("time"), lat = args.Take("lat"), lon = args.Take("lon"),
-                             zone = args.Take("zone"), dst = args.Take("dst"), corr = args.Take("corr");
+                             zone = args.Take("zone"), dst = args.Take("dst"), corr = args.Take("corr"),
+                             city = atlasCity ? args.Take("city") : std::nullopt,
+                             near = atlasCity ? args.Take("near") : std::nullopt;
   f.calendar = args.Flag("julian") ? Julian : Gregorian;
   f.localTime = args.Flag("local-time") ? 1 : 0;
   if (!name) return "missing --name";
   if (!date) return "missing --date";
   if (!time) return "missing --time";
-  if (!lat) return "missing --lat";
-  if (!lon) return "missing --lon";
+  if (city && (lat || lon || zone || dst || f.localTime))
+    return "--city takes the place and its corrections from the atlas (no --lat, --lon, --zone, --dst, --local-time)";
+  if (near && !city) return "--near needs --city";
+  if (!lat && !city) return "missing --lat";
+  if (!lon && !city) return "missing --lon";
   f.name = *name;
   std::vector<std::string_view> ymd = Split(*date, '-');
   if (ymd.size() != 3 || ymd[0].size() > 4 || !ParseNumber(ymd[0], f.year) ||
@@ -248,10 +277,13 @@ std::string TakeRecordOptions(Arguments& args, ChartRecord& record) {
   std::vector<std::string_view> hm = Split(*time, ':');
   if (hm.size() != 2 || !ParseNumber(hm[0], f.hour) || !ParseNumber(hm[1], f.minute))
     return Invalid("--time", *time, "HH:MM");
-  if (!ParseCoordinate(*lat, 'N', 'S', f.latDegrees, f.latMinutes, f.north))
+  if (city) {
+    if (std::string problem = TakePlaceFromAtlas(*city, near, f); !problem.empty()) return problem;
+  } else if (!ParseCoordinate(*lat, 'N', 'S', f.latDegrees, f.latMinutes, f.north)) {
     return Invalid("--lat", *lat, "degrees, N or S, minutes, e.g. 51N29");
-  if (!ParseCoordinate(*lon, 'E', 'W', f.lonDegrees, f.lonMinutes, f.east))
+  } else if (!ParseCoordinate(*lon, 'E', 'W', f.lonDegrees, f.lonMinutes, f.east)) {
     return Invalid("--lon", *lon, "degrees, E or W, minutes, e.g. 0W07");
+  }
   if (zone && f.localTime) return "--zone and --local-time exclude each other";
   if (zone && !ParseOffset(*zone, f.zoneHours, f.zoneMinutes, f.zonePlus))
     return Invalid("--zone", *zone, "a sign and H:MM, e.g. +1:00");
@@ -266,7 +298,13 @@ std::string TakeRecordOptions(Arguments& args, ChartRecord& record) {
     f.corrDirection = ParseCompassDirection(parts[2]);
     if (f.corrDirection < 0) return "unknown compass direction '" + std::string(parts[2]) + "'";
   }
-  return BuildRecord(f, record);
+  std::string problem = BuildRecord(f, record);
+  if (problem.empty() && city) {
+    CopyText(record.country, RecordCountryUnits, atlasCursor.countryName);
+    CopyText(record.state, RecordStateUnits, atlasCursor.provinceName);
+    CopyText(record.city, RecordCityUnits, atlasCursor.cityName);
+  }
+  return problem;
 }
 
 std::string TakeChartSettings(Arguments& args, ChartSettings& settings) {

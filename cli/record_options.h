@@ -38,9 +38,12 @@ std::string BuildRecord(const RecordFields& f, ChartRecord& record);
 
 // --name TEXT --date YYYY-MM-DD --time HH:MM [--julian] --lat 51N29
 // --lon 0E07|0W07 [--zone +1:00] [--dst -1:00] [--local-time]
-// [--corr DIST,UNIT,DIR]. Takes all of them from args before it checks any,
-// so the caller can report unknown arguments first. Fills a zeroed record.
-std::string TakeRecordOptions(Arguments& args, ChartRecord& record);
+// [--corr DIST,UNIT,DIR]. With atlasCity, --city NAME [--near LAT,LON] may
+// stand for --lat, --lon, --zone, --dst and --local-time: the place, its
+// names and its corrections at the chart's moment from the atlas. Takes all
+// of them from args before it checks any, so the caller can report unknown
+// arguments first. Fills a zeroed record.
+std::string TakeRecordOptions(Arguments& args, ChartRecord& record, bool atlasCity = false);
 // [--house-system NAME|0..6] [--rulership modern|old] [--lang en|de].
 std::string TakeChartSettings(Arguments& args, ChartSettings& settings);
 
@@ -61,6 +64,10 @@ std::string ParseBatchLine(std::string_view line, ChartRecord& record, ChartSett
 int ParseHouseSystem(std::string_view text);
 int ParseDistanceUnit(std::string_view text);
 int ParseCompassDirection(std::string_view text);
+// Degrees, a hemisphere letter (positive or negative, either case) and
+// minutes: 51N29, 0W07.
+bool ParseCoordinate(std::string_view text, char positive, char negative, int& degrees, int& minutes,
+                     int& flag);
 // Short name of a distance unit, as ParseDistanceUnit reads it.
 const char* DistanceUnitShortName(int unit);
 
