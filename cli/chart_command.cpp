@@ -26,6 +26,7 @@
 #include "foundation/localized_strings.h"
 #include "foundation/numbers.h"
 #include "foundation/wide_string.h"
+#include "store/sample_charts.h"
 
 namespace orrery::cli {
 
@@ -285,30 +286,44 @@ int RunBatch(std::istream& in, const ChartSettings& settings) {
 
 }  // namespace
 
-int RunChart(Arguments& args) {
-  std::optional<std::string> batch = args.Take("batch");
-  ChartRecord record{};
-  std::string recordProblem = batch ? std::string() : TakeRecordOptions(args, record, true);
-  ChartSettings settings;
-  std::string settingsProblem = TakeChartSettings(args, settings);
-  bool json = args.Flag("json");
-  if (std::string problem = args.Problem(); !problem.empty()) return UsageError(problem);
-  if (!settingsProblem.empty()) return UsageError(settingsProblem);
+void PrintComputedChart(const ChartRecord& record, const ChartSettings& settings, bool json) {
   ApplySettings(settings);
-
-  if (batch) {
-    if (*batch == "-") return RunBatch(std::cin, settings);
-    std::ifstream file(*batch);
-    if (!file) return UsageError("cannot read batch file '" + *batch + "'");
-    return RunBatch(file, settings);
-  }
-  if (!recordProblem.empty()) return UsageError(recordProblem);
   const ChartSlot& slot = Compute(record, settings.houseSystem);
   if (json) {
     std::printf("%s\n", ChartJson(slot.data).c_str());
   } else {
     PrintText(slot);
   }
+}
+
+int RunChart(Arguments& args) {
+  std::optional<std::string> batch = args.Take("batch");
+  std::optional<std::string> sample = args.Take("sample");
+  ChartRecord record{};
+  std::string recordProblem =
+      batch || sample ? std::string() : TakeRecordOptions(args, record, true);
+  ChartSettings settings;
+  std::string settingsProblem = TakeChartSettings(args, settings);
+  bool json = args.Flag("json");
+  if (std::string problem = args.Problem(); !problem.empty()) return UsageError(problem);
+  if (!settingsProblem.empty()) return UsageError(settingsProblem);
+  if (batch && sample) return UsageError("--batch and --sample exclude each other");
+
+  if (batch) {
+    ApplySettings(settings);
+    if (*batch == "-") return RunBatch(std::cin, settings);
+    std::ifstream file(*batch);
+    if (!file) return UsageError("cannot read batch file '" + *batch + "'");
+    return RunBatch(file, settings);
+  }
+  if (sample) {
+    if (sample->size() != 1 || (*sample)[0] < '0' || (*sample)[0] >= '0' + SampleChartCount)
+      return UsageError("invalid --sample '" + *sample + "' (expected 0..4)");
+    LoadSampleChart((*sample)[0] - '0');
+    record = currentRecord;
+  }
+  if (!recordProblem.empty()) return UsageError(recordProblem);
+  PrintComputedChart(record, settings, json);
   return 0;
 }
 

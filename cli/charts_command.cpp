@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/chart_command.h"
 #include "cli/chart_record_json.h"
 #include "cli/json_reader.h"
 #include "cli/json_writer.h"
@@ -20,6 +21,7 @@
 #include "store/atomic_file.h"
 #include "store/chart_file.h"
 #include "store/chart_file_check.h"
+#include "store/chart_list.h"
 #include "store/chart_store.h"
 #include "store/store_home.h"
 
@@ -127,18 +129,47 @@ int List(Arguments& args) {
   return 0;
 }
 
-// Optional place names of `add`, checked against their field sizes.
-std::string TakePlaceNames(Arguments& args, ChartRecord& record) {
-  struct Place {
+// A stored chart, or a sample for an id below 5, printed as `orrery-cli chart` prints it.
+int Show(Arguments& args) {
+  std::optional<std::string> text = args.TakePositional();
+  ChartSettings settings;
+  std::string settingsProblem = TakeChartSettings(args, settings);
+  bool json = args.Flag("json");
+  if (std::string problem = args.Problem(); !problem.empty()) return UsageError(problem);
+  if (!settingsProblem.empty()) return UsageError(settingsProblem);
+  std::optional<std::int32_t> id = ParseId(text);
+  if (!id) return UsageError("show needs a chart id");
+  LoadStore();
+  if (!LoadChart(*id)) return Failure("no stored chart with id " + *text);
+  PrintComputedChart(currentRecord, settings, json);
+  return 0;
+}
+
+// Names of a typed place for `add`: --country, --state, --city-name.
+struct PlaceNames {
+  std::optional<std::string> country, state, city;
+};
+
+PlaceNames TakePlaceNames(Arguments& args) {
+  return {args.Take("country"), args.Take("state"), args.Take("city-name")};
+}
+
+// Puts the names into the record, checked against their field sizes. An
+// atlas city (--city) brings its own names, so they do not go with it.
+std::string ApplyPlaceNames(const PlaceNames& names, ChartRecord& record) {
+  const struct {
     const char* option;
     char16_t* field;
     int units;
-    std::optional<std::string> value;
-  } places[] = {{"country", record.country, RecordCountryUnits, args.Take("country")},
-                {"state", record.state, RecordStateUnits, args.Take("state")},
-                {"city", record.city, RecordCityUnits, args.Take("city")}};
-  for (const Place& place : places) {
+    const std::optional<std::string>& value;
+  } places[] = {{"country", record.country, RecordCountryUnits, names.country},
+                {"state", record.state, RecordStateUnits, names.state},
+                {"city-name", record.city, RecordCityUnits, names.city}};
+  bool fromAtlas = record.city[0] != 0;
+  for (const auto& place : places) {
     if (!place.value) continue;
+    if (fromAtlas)
+      return "--" + std::string(place.option) + " names a typed place (not with --city)";
     std::u16string text = FromUtf8(*place.value);
     if (text.size() >= static_cast<std::size_t>(place.units))
       return "--" + std::string(place.option) + " is longer than " +
@@ -148,8 +179,7 @@ std::string TakePlaceNames(Arguments& args, ChartRecord& record) {
   return {};
 }
 
-std::string TakeSex(Arguments& args, ChartRecord& record) {
-  std::optional<std::string> sex = args.Take("sex");
+std::string ApplySex(const std::optional<std::string>& sex, ChartRecord& record) {
   if (!sex) return {};
   const char* const names[] = {"neutral", "male", "female"};
   for (int i = 0; i < 3; ++i) {
@@ -179,13 +209,14 @@ int StoreNew(std::vector<ChartRecord>& records) {
 
 int Add(Arguments& args) {
   ChartRecord record{};
-  std::string recordProblem = TakeRecordOptions(args, record);
-  std::string placeProblem = TakePlaceNames(args, record);
-  std::string sexProblem = TakeSex(args, record);
+  PlaceNames names = TakePlaceNames(args);
+  std::string recordProblem = TakeRecordOptions(args, record, true);
+  std::optional<std::string> sex = args.Take("sex");
   if (std::string problem = args.Problem(); !problem.empty()) return UsageError(problem);
-  for (const std::string& problem : {recordProblem, placeProblem, sexProblem}) {
-    if (!problem.empty()) return UsageError(problem);
-  }
+  if (!recordProblem.empty()) return UsageError(recordProblem);
+  if (std::string problem = ApplyPlaceNames(names, record); !problem.empty())
+    return UsageError(problem);
+  if (std::string problem = ApplySex(sex, record); !problem.empty()) return UsageError(problem);
   LoadStore();
   std::vector<ChartRecord> records{record};
   return StoreNew(records);
@@ -296,7 +327,7 @@ struct Subcommand {
 };
 
 const Subcommand subcommands[] = {
-    {"list", List},     {"add", Add},       {"delete", Delete},
+    {"list", List},     {"show", Show},     {"add", Add},       {"delete", Delete},
     {"export", Export}, {"import", Import}, {"verify", Verify},
 };
 

@@ -5,8 +5,9 @@
 
 namespace orrery::cli {
 
-// orrery-cli charts [--home DIR] list [--json] | show ID [--json] |
-//   add <record options> [--sex neutral|male|female] [--country T] [--state T] [--city T] |
+// orrery-cli charts [--home DIR] list [--json] | show ID [chart settings] [--json] |
+//   add <record options> [--sex neutral|male|female]
+//       [--country T] [--state T] [--city-name T] (names of a typed place) |
 //   delete ID | export ID|all --json | import FILE.json|- | verify
 // The home defaults to $XDG_DATA_HOME/orrery (~/.local/share/orrery).
 // Exit codes: 0 done, 1 the operation failed (no such chart, store full, the

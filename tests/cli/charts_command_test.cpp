@@ -36,10 +36,11 @@ class ChartsCommandTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(home_); }
 
-  Result Run(const std::string& arguments, const fs::path& home) {
+  // orrery-cli with these arguments.
+  Result RunCli(const std::string& arguments) {
     fs::path err = home_ / "stderr.txt";
-    std::string command = std::string(ORRERY_BIN_DIR) + "/orrery-cli charts --home '" +
-                          home.string() + "' " + arguments + " 2>'" + err.string() + "'";
+    std::string command =
+        std::string(ORRERY_BIN_DIR) + "/orrery-cli " + arguments + " 2>'" + err.string() + "'";
     FILE* pipe = popen(command.c_str(), "r");
     Result result{-1, {}, {}};
     if (pipe == nullptr) return result;
@@ -51,6 +52,10 @@ class ChartsCommandTest : public ::testing::Test {
     result.err = ReadText(err);
     return result;
   }
+  // orrery-cli charts with these arguments on a home.
+  Result Run(const std::string& arguments, const fs::path& home) {
+    return RunCli("charts --home '" + home.string() + "' " + arguments);
+  }
   Result Run(const std::string& arguments) { return Run(arguments, home_ / "data"); }
 
   fs::path ChartFile() const { return home_ / "data" / "qastrology.dat"; }
@@ -60,10 +65,11 @@ class ChartsCommandTest : public ::testing::Test {
 
 constexpr const char* AddAda =
     "add --name 'Ada  Lovelace' --date 1950-03-01 --time 09:05 --lat 48N08 --lon 11E34 "
-    "--zone +1:00 --dst -1:00 --city 'München' --state Bayern --country Germany --sex female";
-constexpr const char* AddBob =
-    "add --name 'Bob' --date 1880-02-29 --time 23:59 --julian --lat 22S18 --lon 64W41 --local-time "
+    "--zone +1:00 --dst -1:00 --city-name 'München' --state Bayern --country Germany --sex female";
+constexpr const char* BobOptions =
+    "--name 'Bob' --date 1880-02-29 --time 23:59 --julian --lat 22S18 --lon 64W41 --local-time "
     "--corr 7,km,WSW";
+const std::string AddBob = std::string("add ") + BobOptions;
 
 TEST_F(ChartsCommandTest, AddListExportAndImportIntoAnotherHome) {
   EXPECT_EQ(Run("list").out, "");
@@ -98,6 +104,24 @@ TEST_F(ChartsCommandTest, AddListExportAndImportIntoAnotherHome) {
   EXPECT_EQ(imported.out, "6\n7\n");
   EXPECT_EQ(Run("export all --json", home_ / "other").out, all.out);
   EXPECT_EQ(ReadText(home_ / "other" / "qastrology.dat"), ReadText(ChartFile()));
+}
+
+TEST_F(ChartsCommandTest, ShowPrintsAsTheChartCommandDoes) {
+  ASSERT_EQ(Run(AddBob).out, "6\n");
+  for (std::string settings : {"", " --house-system koch --lang de", " --json"}) {
+    Result shown = Run("show 6" + settings);
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    EXPECT_GT(shown.out.size(), 200u);
+    EXPECT_EQ(shown.out, RunCli(std::string("chart ") + BobOptions + settings).out) << settings;
+  }
+  // Sample ids show the built-in charts, as `chart --sample` computes them.
+  Result sample = Run("show 2 --json");
+  ASSERT_EQ(sample.status, 0);
+  EXPECT_EQ(sample.out, RunCli("chart --sample 2 --json").out);
+  EXPECT_NE(RunCli("chart --sample 0").out.find("Total Solar Eclipse 1999"), std::string::npos);
+  EXPECT_EQ(RunCli("chart --sample 5").status, 2);
+  EXPECT_EQ(RunCli("chart --sample 1 --name X").status, 2);
+  EXPECT_EQ(Run("show 8").status, 1);
 }
 
 TEST_F(ChartsCommandTest, DeleteWritesAtOnceAndIdsAreNotReused) {
@@ -204,6 +228,19 @@ TEST_F(ChartsCommandTest, VerifyReportsDamageWithoutChangingTheFile) {
   EXPECT_NE(list.err.find("warning: the chart file was damaged"), std::string::npos);
   EXPECT_NE(list.out.find("Ada Lovelace"), std::string::npos);
   EXPECT_EQ(Run("verify", home_ / "nowhere").status, 1);
+}
+
+TEST_F(ChartsCommandTest, AddTakesAnAtlasCity) {
+  Result added = Run("add --name 'Ulm chart' --date 2003-07-01 --time 12:00 --city Ulm");
+  ASSERT_EQ(added.status, 0) << added.err;
+  Result exported = Run("export 6 --json");
+  EXPECT_NE(exported.out.find("\"country\":\"Germany\""), std::string::npos) << exported.out;
+  EXPECT_NE(exported.out.find("\"dstHours\":1,\"dstMinutes\":0,\"dstPlus\":0"),
+            std::string::npos)
+      << exported.out;
+  Result both = Run("add --name X --date 2003-07-01 --time 12:00 --city Ulm --country France");
+  EXPECT_EQ(both.status, 2);
+  EXPECT_EQ(both.err, "orrery-cli: --country names a typed place (not with --city)\n");
 }
 
 TEST_F(ChartsCommandTest, BadUsageExitsWithTwo) {
