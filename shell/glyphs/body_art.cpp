@@ -31,8 +31,8 @@ constexpr BodySymbol kSymbols[BodyCount] = {
     {U"\u2647", Typeface::Symbol},      // Pluto
     {U"\u260A", Typeface::Symbol},      // ascending node
     {U"\u260B", Typeface::Symbol},      // descending node
-    {U"AC", Typeface::TahomaBold},      // Ascendant
-    {U"MC", Typeface::TahomaBold},      // Midheaven
+    {U"AC", Typeface::Tahoma},          // Ascendant
+    {U"MC", Typeface::Tahoma},          // Midheaven
     {U"\u260A", Typeface::Symbol},      // mean ascending node
     {U"\u260B", Typeface::Symbol},      // mean descending node
 };

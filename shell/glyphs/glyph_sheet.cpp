@@ -1,11 +1,13 @@
 // orrery-glyph-sheet OUT.png: a contact sheet of every glyph, icon and
-// bitmap of the program, each at 4x on a checkerboard (its box framed in
-// red) and at 1x on white, grey and the colour the program puts behind it.
+// bitmap of the program: a preview of them in place at the handheld's
+// scale (1x and 2x), then each at 4x on a checkerboard (its box framed in
+// red) and at 1x on white, grey, red and blue.
 #include <algorithm>
 #include <cstdio>
 #include <string>
 
 #include "shell/glyphs/register_glyphs.h"
+#include "shell/glyphs/sheet_preview.h"
 #include "shell/platform/draw_context.h"
 #include "shell/platform/png_io.h"
 #include "shell/platform/unicode.h"
@@ -17,7 +19,7 @@ using platform::Colour;
 using platform::Rgb;
 
 constexpr int kZoom = 4;
-constexpr int kSheetWidth = 1100;
+constexpr int kSheetWidth = 1480;  // the preview at 2x
 constexpr int kLabelHeight = 12;
 constexpr Colour kFrame = Rgb(255, 0, 0);
 
@@ -54,6 +56,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: orrery-glyph-sheet OUT.png\n");
     return 2;
   }
+  glyphs::RegisterGlyphResources();
+  const platform::Surface preview = glyphs::Preview();
   std::vector<platform::Image> images;
   for (const glyphs::StoredGlyph& g : glyphs::StoredGlyphs()) images.push_back(glyphs::ImageOf(g));
   const auto stored = glyphs::StoredGlyphs();
@@ -63,7 +67,8 @@ int main(int argc, char** argv) {
 
   // Flow layout: a cell per picture, rows as tall as their tallest cell.
   std::vector<platform::Point> at;
-  int x = 8, y = 8, rowHeight = 0;
+  const int previewTop = 8, cellsTop = previewTop + preview.Height() * 3 + 16;
+  int x = 8, y = cellsTop, rowHeight = 0;
   for (size_t i = 0; i < images.size(); ++i) {
     const platform::Image& img = images[i];
     const int w = std::max(img.Width() * kZoom + 8 + (img.Width() + 6) * 4,
@@ -82,6 +87,12 @@ int main(int argc, char** argv) {
   platform::DrawContext dc(sheet);
   dc.SelectFont(font);
   dc.SetBackMode(platform::BackMode::Transparent);
+  dc.CopyFrom(preview, preview.Bounds(), {8, previewTop});
+  for (int py = 0; py < preview.Height() * 2; ++py) {
+    for (int px = 0; px < preview.Width() * 2 && px < kSheetWidth - 8; ++px) {
+      sheet.SetPixel(8 + px, previewTop + preview.Height() + 8 + py, preview.Pixel(px / 2, py / 2));
+    }
+  }
   for (size_t i = 0; i < images.size(); ++i) {
     const platform::Image& img = images[i];
     dc.TextOut(at[i].x, at[i].y, Label(stored[i]));
