@@ -109,8 +109,7 @@ void ResetEntry() {
   atlasCursor.north = atlasCursor.east = 1;
 }
 
-}  // namespace
-
+// Applies the rules of the block at position to the AtlasCursor.
 void ApplyRuleBlock(std::int32_t position) {
   if (position <= 0) return;
   const AtlasStream& stream = OpenedAtlas().stream;
@@ -146,6 +145,7 @@ void ApplyRuleBlock(std::int32_t position) {
   }
 }
 
+// Sets the cursor's dateGap from its changeover dates and moment.
 void CheckCalendarChangeover() {
   double k1 = DateOnlyKey(atlasCursor.firstSkipped);
   double k2 = DateOnlyKey(atlasCursor.firstGregorian);
@@ -161,6 +161,8 @@ void CheckCalendarChangeover() {
   double moment = MomentKey(atlasCursor.moment);
   if (k1 <= moment && moment < k2) atlasCursor.dateGap = 1;
 }
+
+}  // namespace
 
 void LoadAtlasEntry(AtlasRef ref) {
   ResetEntry();

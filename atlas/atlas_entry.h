@@ -16,8 +16,6 @@
 #pragma once
 
 #include "atlas/atlas_ref.h"
-#include "atlas/atlas_stream.h"
-#include "atlas/daylight_saving.h"
 
 namespace orrery {
 
@@ -28,10 +26,5 @@ void LoadAtlasEntry(AtlasRef ref);
 // record (names, position, corrections, localTime, dateGap). Nothing
 // happens for ref 0 or the first city record (the city list's "no choice").
 void ApplyAtlasEntry(AtlasRef ref);
-
-// Applies the rules of the block at position to the AtlasCursor.
-void ApplyRuleBlock(std::int32_t position);
-// Sets the cursor's dateGap from its changeover dates and moment.
-void CheckCalendarChangeover();
 
 }  // namespace orrery

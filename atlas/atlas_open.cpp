@@ -31,12 +31,13 @@ bool CityRecordFits(const AtlasStream& stream, std::int32_t position) {
   return country >= 1 && country <= AtlasCountries && end <= stream.unitCount;
 }
 
-// Index length, last city and city count, from the end of the CityIndex.
+// First and last city, index length and city count, from the ends of the
+// CityIndex; all stay 0 when the index names no whole record.
 void DeriveCityLayout() {
   std::int32_t k = static_cast<std::int32_t>(layout.cityIndexCount) - 1;
   while (k >= 0 && !CityRecordFits(layout.stream, CityIndexEntry(k))) --k;
-  layout.firstCity = CityIndexEntry(0);
-  if (k < 0 || !CityRecordFits(layout.stream, layout.firstCity)) return;
+  const std::int32_t first = CityIndexEntry(0);
+  if (k < 0 || !CityRecordFits(layout.stream, first) || CityIndexEntry(k) < first) return;
   std::int32_t position = CityIndexEntry(k);
   std::int32_t count = k * CityIndexStep;
   for (int i = 0; i < CityIndexStep && CityRecordFits(layout.stream, position); ++i) {
@@ -44,10 +45,7 @@ void DeriveCityLayout() {
     ++count;
     position += CityRecordUnits(position);
   }
-  if (layout.lastCity < layout.firstCity) {  // an index out of order
-    layout.lastCity = 0;
-    return;
-  }
+  layout.firstCity = first;
   layout.indexLength = k + 1;
   layout.cityCount = count;
 }
