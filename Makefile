@@ -19,8 +19,16 @@ $(BUILD)/CMakeCache.txt: | deps
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
+# The handheld program in an SDL2 window; without a display (or when SDL2
+# finds none: exit code 3) the five views of the start chart go to out/.
 run: build
-	$(BUILD)/bin/orrery-cli positions --now
+	@status=3; \
+	if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then $(BUILD)/bin/orrery; status=$$?; fi; \
+	if [ $$status -eq 3 ]; then \
+	  echo "make run: no display available; rendering the five views of the start chart to out/"; \
+	  mkdir -p out && $(BUILD)/bin/orrery --headless --script shell/start-views.script --shots out && \
+	  ls out/*.png; \
+	else exit $$status; fi
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)

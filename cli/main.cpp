@@ -11,6 +11,7 @@
 #include "cli/chart_command.h"
 #include "cli/charts_command.h"
 #include "cli/positions_command.h"
+#include "cli/render_command.h"
 
 namespace orrery::cli {
 
@@ -30,6 +31,7 @@ const Command commands[] = {
     {"chart", RunChart, "compute a birth chart (or a batch of them)"},
     {"charts", RunCharts, "the stored charts: list, show, add, delete, export, import, verify"},
     {"atlas", RunAtlas, "search the world atlas; places and time zones for a moment"},
+    {"render", RunRender, "one view of a chart as the program shows it, as PNG"},
 };
 
 int RunHelp(Arguments& args) {

@@ -1,0 +1,10 @@
+#include "shell/dialog_hooks.h"
+
+namespace orrery {
+
+DialogHooks& Dialogs() {
+  static DialogHooks hooks;
+  return hooks;
+}
+
+}  // namespace orrery
