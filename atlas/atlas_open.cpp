@@ -37,7 +37,11 @@ void DeriveCityLayout() {
   std::int32_t k = static_cast<std::int32_t>(layout.cityIndexCount) - 1;
   while (k >= 0 && !CityRecordFits(layout.stream, CityIndexEntry(k))) --k;
   const std::int32_t first = CityIndexEntry(0);
-  if (k < 0 || !CityRecordFits(layout.stream, first) || CityIndexEntry(k) < first) return;
+  if (k < 0 || !CityRecordFits(layout.stream, first)) return;
+  // The searches trust the index to rise: a damaged one means no cities.
+  for (std::int32_t i = 1; i <= k; ++i) {
+    if (CityIndexEntry(i) <= CityIndexEntry(i - 1)) return;
+  }
   std::int32_t position = CityIndexEntry(k);
   std::int32_t count = k * CityIndexStep;
   for (int i = 0; i < CityIndexStep && CityRecordFits(layout.stream, position); ++i) {

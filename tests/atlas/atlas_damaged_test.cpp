@@ -132,6 +132,21 @@ TEST_F(DamagedAtlasTest, IndexEntriesPastTheStreamAreLeftOut) {
   EXPECT_EQ(testing::ExerciseAtlas(), "");
 }
 
+TEST_F(DamagedAtlasTest, AnIndexThatDoesNotRiseMeansNoCities) {
+  std::vector<std::uint8_t> blob = SampleAtlas().blob;
+  ASSERT_EQ(Open(blob), 0);
+  ASSERT_GE(OpenedAtlas().indexLength, 3);
+  const std::uint32_t index = OpenedAtlas().cityIndex & 0x7FFFFF;
+  // The middle entry now points before the first city: searches starting
+  // there would leave the city records.
+  blob[index + 2 + 3 + 1] = 0;
+  blob[index + 2 + 3 + 2] = 1;
+  ASSERT_EQ(Open(blob), 0);
+  EXPECT_EQ(OpenedAtlas().cityCount, 0);
+  EXPECT_EQ(SeekCityName(u"ber"), 0);
+  EXPECT_EQ(testing::ExerciseAtlas(), "");
+}
+
 TEST_F(DamagedAtlasTest, RuleBlocksRunningPastTheStreamEnd) {
   testing::AtlasSpec spec;
   testing::CountrySpec land{1, 6, u"Land", {}, {}};
