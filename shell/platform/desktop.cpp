@@ -113,6 +113,7 @@ void Desktop::RequestClose() {
 void Desktop::InjectTap(MsgType kind, Point screen) {
   Message m = Message::Of(kind);
   m.pos = screen;
+  m.time = inputTime_;
   queue_.push_back({nullptr, m});
 }
 
@@ -120,12 +121,14 @@ void Desktop::InjectKey(int key, int modifiers) {
   Message m = Message::Of(MsgType::Key);
   m.code = key;
   m.value = modifiers;
+  m.time = inputTime_;
   queue_.push_back({nullptr, m});
 }
 
 void Desktop::InjectChar(char16_t c) {
   Message m = Message::Of(MsgType::Char);
   m.code = c;
+  m.time = inputTime_;
   queue_.push_back({nullptr, m});
 }
 

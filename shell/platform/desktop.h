@@ -86,7 +86,9 @@ class Desktop {
   // asking for input.
   void ProcessPending();
 
-  // Input, in screen coordinates; queued like any message.
+  // Input, in screen coordinates; queued like any message. Hosts set the
+  // input clock first (SetInputTime); it stamps the input's messages.
+  void SetInputTime(uint32_t ms) { inputTime_ = ms; }
   void InjectTap(MsgType kind, Point screen);
   void InjectKey(int key, int modifiers = 0);
   void InjectChar(char16_t c);
@@ -165,6 +167,7 @@ class Desktop {
   int quitCode_ = 0;
   bool inputPanelUp_ = false;
   bool inputEnded_ = false;
+  uint32_t inputTime_ = 0;
 };
 
 }  // namespace orrery::platform

@@ -13,6 +13,12 @@ DrawContext::DrawContext(Surface& target) : DrawContext(target, {0, 0}, target.B
 DrawContext::DrawContext(Surface& target, Point origin, const Rect& clip)
     : target_(&target), origin_(origin), clip_(clip.Intersect(target.Bounds())) {}
 
+DrawContext DrawContext::Clipped(const Rect& r) const {
+  DrawContext c = *this;
+  c.clip_ = clip_.Intersect(r.Offset(origin_.x, origin_.y));
+  return c;
+}
+
 Font DrawContext::SelectFont(const Font& f) { return std::exchange(font_, f); }
 Pen DrawContext::SelectPen(const Pen& p) { return std::exchange(pen_, p); }
 Brush DrawContext::SelectBrush(const Brush& b) { return std::exchange(brush_, b); }

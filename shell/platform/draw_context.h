@@ -67,6 +67,10 @@ class DrawContext {
   // The clip rectangle in this context's coordinates.
   Rect ClipRect() const { return clip_.Offset(-origin_.x, -origin_.y); }
 
+  // A copy of this context (selections included) whose clip is also
+  // limited to r (this context's coordinates).
+  DrawContext Clipped(const Rect& r) const;
+
   // Selection: each returns the previous value, for restoring it.
   Font SelectFont(const Font& f);
   Pen SelectPen(const Pen& p);

@@ -71,6 +71,10 @@ void HeadlessHost::AddCommand(std::string word, Command command) {
   commands_[std::move(word)] = std::move(command);
 }
 
+void HeadlessHost::QueueEvent(std::function<void(Desktop&)> event, uint32_t gapMs) {
+  events_.push_back({std::move(event), gapMs});
+}
+
 bool HeadlessHost::WaitInput(Desktop& desktop) {
   while (events_.empty()) {
     if (stopped_ || next_ >= lines_.size()) return false;
@@ -82,9 +86,11 @@ bool HeadlessHost::WaitInput(Desktop& desktop) {
     }
     if (stopped_ || !desktop.Idle()) return true;  // let the program handle what the line did
   }
-  auto event = std::move(events_.front());
+  Event event = std::move(events_.front());
   events_.pop_front();
-  event(desktop);
+  clock_ += event.gapMs;
+  desktop.SetInputTime(clock_);
+  event.run(desktop);
   return true;
 }
 
@@ -106,31 +112,41 @@ std::string HeadlessHost::RunBuiltIn(Desktop& desktop, std::string_view word, st
   if (word == "tap") {
     const auto n = Numbers(args, 2);
     if (!n) return "tap needs X Y";
-    events_.push_back(tapEvent(MsgType::TapDown, {(*n)[0], (*n)[1]}));
-    events_.push_back(tapEvent(MsgType::TapUp, {(*n)[0], (*n)[1]}));
+    QueueEvent(tapEvent(MsgType::TapDown, {(*n)[0], (*n)[1]}));
+    QueueEvent(tapEvent(MsgType::TapUp, {(*n)[0], (*n)[1]}));
+    return "";
+  }
+  if (word == "dtap") {
+    const auto n = Numbers(args, 2);
+    if (!n) return "dtap needs X Y";
+    const Point p{(*n)[0], (*n)[1]};
+    QueueEvent(tapEvent(MsgType::TapDown, p));
+    QueueEvent(tapEvent(MsgType::TapUp, p), 50);
+    QueueEvent(tapEvent(MsgType::TapDown, p), 50);
+    QueueEvent(tapEvent(MsgType::TapUp, p), 50);
     return "";
   }
   if (word == "drag") {
     const auto n = Numbers(args, 4);
     if (!n) return "drag needs X1 Y1 X2 Y2";
     const Point a{(*n)[0], (*n)[1]}, b{(*n)[2], (*n)[3]};
-    events_.push_back(tapEvent(MsgType::TapDown, a));
+    QueueEvent(tapEvent(MsgType::TapDown, a));
     const int steps = std::max(1, std::max(std::abs(b.x - a.x), std::abs(b.y - a.y)) / 4);
     for (int i = 1; i <= steps; ++i) {
-      events_.push_back(tapEvent(MsgType::TapMove, {a.x + (b.x - a.x) * i / steps, a.y + (b.y - a.y) * i / steps}));
+      QueueEvent(tapEvent(MsgType::TapMove, {a.x + (b.x - a.x) * i / steps, a.y + (b.y - a.y) * i / steps}));
     }
-    events_.push_back(tapEvent(MsgType::TapUp, b));
+    QueueEvent(tapEvent(MsgType::TapUp, b));
     return "";
   }
   if (word == "key") {
     const auto k = ParseKeyName(Trim(args));
     if (!k) return "unknown key '" + std::string(Trim(args)) + "'";
-    events_.push_back([k = *k](Desktop& d) { d.InjectKey(k.key, k.modifiers); });
+    QueueEvent([k = *k](Desktop& d) { d.InjectKey(k.key, k.modifiers); });
     return "";
   }
   if (word == "text") {
     for (char16_t c : Utf8ToUtf16(args)) {
-      events_.push_back([c](Desktop& d) { d.InjectChar(c); });
+      QueueEvent([c](Desktop& d) { d.InjectChar(c); });
     }
     return "";
   }

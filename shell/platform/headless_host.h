@@ -3,6 +3,7 @@
 //
 // Commands (coordinates in screen pixels):
 //   tap X Y              stylus down and up at (X, Y)
+//   dtap X Y             a double tap at (X, Y)
 //   drag X1 Y1 X2 Y2     down at the first point, moves every 4 pixels, up at the second
 //   key NAME             one key (key_names.h)
 //   text STRING          the rest of the line typed, one character at a time
@@ -14,6 +15,10 @@
 // program is idle (all messages handled, screen painted), one at a time.
 // An unknown or malformed line ends the script with an error naming its
 // line number; the end of the script closes the program like quit.
+//
+// The input clock (Desktop::SetInputTime) advances 1000 ms before each
+// event, so separate taps are never a double tap; the two taps of dtap are
+// 100 ms apart.
 #pragma once
 
 #include <deque>
@@ -40,6 +45,9 @@ class HeadlessHost : public Host {
   bool LoadScript(const std::string& path);
   void SetShotDirectory(std::string dir) { shotDir_ = std::move(dir); }
   void AddCommand(std::string word, Command command);
+  // Queues one input event of a command, delivered after the events queued
+  // before it, when the program is idle; gapMs: input clock advance before it.
+  void QueueEvent(std::function<void(Desktop&)> event, uint32_t gapMs = 1000);
 
   // Empty while the script ran without error.
   const std::string& Error() const { return error_; }
@@ -55,7 +63,12 @@ class HeadlessHost : public Host {
 
   std::vector<std::string> lines_;
   size_t next_ = 0;
-  std::deque<std::function<void(Desktop&)>> events_;
+  struct Event {
+    std::function<void(Desktop&)> run;
+    uint32_t gapMs;
+  };
+  std::deque<Event> events_;
+  uint32_t clock_ = 0;
   std::map<std::string, Command, std::less<>> commands_;
   std::string shotDir_ = ".";
   std::string error_;

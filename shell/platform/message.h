@@ -25,6 +25,7 @@ enum class MsgType : uint8_t {
   SetFocus,   // the window got the keyboard focus
   KillFocus,  // the window lost it
   Notify,     // id, source: the control; code: the control's notification; value: item
+  InitDialog, // a dialog's controls exist: fill them in (dialog.h)
 };
 
 // Command message codes (the Win32 WM_COMMAND high word).
@@ -80,14 +81,15 @@ struct Message {
   Point pos;
   Window* source = nullptr;
   DrawContext* dc = nullptr;
+  uint32_t time = 0;  // input messages: milliseconds on the host's input clock
 
   static Message Command(int id, int code = kFromMenu, Window* source = nullptr) {
-    return {MsgType::Command, id, code, 0, {}, source, nullptr};
+    return {MsgType::Command, id, code, 0, {}, source, nullptr, 0};
   }
   static Message Notify(Window* source, int id, int code, int value = 0) {
-    return {MsgType::Notify, id, code, value, {}, source, nullptr};
+    return {MsgType::Notify, id, code, value, {}, source, nullptr, 0};
   }
-  static Message Of(MsgType type) { return {type, 0, 0, 0, {}, nullptr, nullptr}; }
+  static Message Of(MsgType type) { return {type, 0, 0, 0, {}, nullptr, nullptr, 0}; }
 };
 
 }  // namespace orrery::platform

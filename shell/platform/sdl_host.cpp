@@ -97,6 +97,7 @@ bool SdlHost::WaitInput(Desktop& desktop) {
   if (!impl_->window || impl_->closed) return false;
   SDL_Event e;
   while (SDL_WaitEvent(&e)) {
+    desktop.SetInputTime(e.common.timestamp);
     switch (e.type) {
       case SDL_QUIT:
         impl_->closed = true;

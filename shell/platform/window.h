@@ -24,11 +24,12 @@ namespace orrery::platform {
 
 class Desktop;
 
-// Style bits of top-level windows.
+// Style bits.
 enum WindowStyle : unsigned {
   kStyleTitled = 1,    // the navigation bar shows its text while it is the active window
   kStyleOkButton = 2,  // the navigation bar shows OK (command kIdOk) while it is active
   kStyleTopmost = 4,   // stays above windows without this style (menus, tips)
+  kStyleTabStop = 8,   // a control that takes the focus by Tab in a dialog
 };
 
 class Window {
@@ -56,6 +57,12 @@ class Window {
     auto w = std::make_unique<W>(std::forward<Args>(args)...);
     W& ref = *w;
     Attach(std::move(w));
+    return ref;
+  }
+  // Adds an existing window as the topmost child and sends it Create.
+  Window& AddChild(std::unique_ptr<Window> child) {
+    Window& ref = *child;
+    Attach(std::move(child));
     return ref;
   }
   // Sends Destroy to this window, then its children and the windows it owns;

@@ -28,6 +28,7 @@ inline std::string Describe(const Message& m) {
     case MsgType::SetFocus: return "setfocus";
     case MsgType::KillFocus: return "killfocus";
     case MsgType::Notify: return "notify " + std::to_string(m.code) + " " + std::to_string(m.value);
+    case MsgType::InitDialog: return "initdialog";
   }
   return "?";
 }
