@@ -292,7 +292,8 @@ void Desktop::OnWindowGone(Window& w) {
 }
 
 void Desktop::FreeDestroyed() {
-  if (dispatchDepth_ == 0) destroyed_.clear();
+  // Not while a handler or a modal loop might still hold a destroyed window.
+  if (dispatchDepth_ == 0 && modal_.empty()) destroyed_.clear();
 }
 
 }  // namespace orrery::platform

@@ -20,7 +20,8 @@ struct SdlHost::Impl {
     if (texture) SDL_DestroyTexture(texture);
     if (renderer) SDL_DestroyRenderer(renderer);
     if (window) SDL_DestroyWindow(window);
-    if (window || renderer) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    // SDL_Quit also ends what the video subsystem started (D-Bus).
+    if (window || renderer) SDL_Quit();
   }
 };
 
@@ -65,6 +66,7 @@ SdlHost::~SdlHost() = default;
 bool SdlHost::Open(const std::string& title) {
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     error_ = std::string("no display: ") + SDL_GetError();
+    SDL_Quit();
     return false;
   }
   impl_->window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
@@ -77,7 +79,7 @@ bool SdlHost::Open(const std::string& title) {
   if (!impl_->texture) {
     error_ = std::string("cannot open a window: ") + SDL_GetError();
     impl_ = std::make_unique<Impl>();
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    SDL_Quit();
     return false;
   }
   SDL_StartTextInput();

@@ -38,9 +38,14 @@ struct ControlsFixture : ::testing::Test {
     desktop.InjectTap(MsgType::TapUp, w.ToScreen(local));
     desktop.ProcessPending();
   }
+  // The screen point is taken before the tap: the tap may destroy w.
   void Tap(Window& w, Point local) {
-    Down(w, local);
-    Up(w, local);
+    const Point screen = w.ToScreen(local);
+    desktop.SetInputTime(clock += 1000);
+    desktop.InjectTap(MsgType::TapDown, screen);
+    desktop.ProcessPending();
+    desktop.InjectTap(MsgType::TapUp, screen);
+    desktop.ProcessPending();
   }
   void TapMiddle(Window& w) { Tap(w, {w.Frame().Width() / 2, w.Frame().Height() / 2}); }
   void Keys(std::initializer_list<int> keys, int modifiers = 0) {
