@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "chart/aspects.h"
@@ -13,6 +14,7 @@
 #include "shell/platform/desktop.h"
 #include "shell/platform/draw_context.h"
 #include "shell/platform/resources.h"
+#include "shell/program_events.h"
 #include "shell/shell_drawing.h"
 #include "shell/shell_ids.h"
 #include "shell/text_views.h"
@@ -139,6 +141,7 @@ void MainWindow::ShowView(int view) {
     }
   }
   shellState.currentView = std::int8_t(view);
+  if (view != old) LogEvent("view " + std::to_string(view));
   if (platform::Menu* menu = MenuOfView(view)) {
     for (const HouseSystemInfo& system : houseSystemInfo) {
       menu->Check(system.menuCommand, system.id == currentHouseSystem);
@@ -349,7 +352,8 @@ void MainWindow::PaintBufferedView(DrawContext& dc, int view, const char16_t* ti
   dc.CopyFrom(buffer, Rect::At(0, record.stopOffsets[pos], buffer.Width(), area.Height()), {0, 0});
   if (scrollBar_) {
     scrollBar_->Show(true);
-    scrollBar_->Focus();
+    // The keys scroll the view; a dialog over the main window keeps its focus.
+    if (GetDesktop()->ActiveWindow() == this) scrollBar_->Focus();
   }
 }
 

@@ -7,8 +7,10 @@
 #include "chart/chart_record.h"
 #include "foundation/error_log.h"
 #include "shell/platform/desktop.h"
+#include "shell/platform/dialog_script.h"
 #include "shell/platform/headless_host.h"
 #include "shell/platform/sdl_host.h"
+#include "shell/program_events.h"
 #include "shell/single_instance.h"
 #include "shell/startup.h"
 #include "store/settings.h"
@@ -111,6 +113,8 @@ ParsedOptions ParseProgramOptions(int argc, const char* const* argv) {
       o.script = v;
     } else if (arg == "--shots") {
       o.shots = v;
+    } else if (arg == "--events") {
+      o.events = v;
     } else if (arg == "--lang" && (std::string(v) == "en" || std::string(v) == "de")) {
       o.language = std::string(v) == "de" ? 1 : 0;
     } else if (arg == "--scale" && std::string(v).size() == 1 && v[0] >= '1' && v[0] <= '8') {
@@ -143,6 +147,14 @@ int RunProgram(const ProgramOptions& options) {
   }
   if (options.language >= 0) StoreLanguage(options.language);
   if (options.clock) platform::FixClock(options.clock);
+  // The event log ends with the run.
+  const struct EventLogEnd {
+    ~EventLogEnd() { StopEventLog(); }
+  } eventLogEnd;
+  if (!options.events.empty() && !StartEventLog(options.events)) {
+    std::fprintf(stderr, "orrery: cannot write the events to %s\n", options.events.c_str());
+    return ExitUsage;
+  }
 
   if (options.headless) {
     platform::HeadlessHost host;
@@ -151,6 +163,7 @@ int RunProgram(const ProgramOptions& options) {
       return ExitScriptFailed;
     }
     host.SetShotDirectory(options.shots);
+    platform::AddDialogCommands(host);
     const int code = RunOnHost(host, guard);
     if (!host.Error().empty()) {
       std::fprintf(stderr, "orrery: %s\n", host.Error().c_str());

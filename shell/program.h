@@ -4,6 +4,7 @@
 //
 //   orrery [--home DIR] [--lang en|de] [--scale N] [--clock YYYY-MM-DDTHH:MM]
 //   orrery --headless [--home DIR] [--script FILE] [--shots DIR] [...]
+//   orrery ... --events FILE
 //
 // --home     where the chart file and settings live (default
 //            $XDG_DATA_HOME/orrery, or ~/.local/share/orrery)
@@ -13,6 +14,8 @@
 // --clock    fixes the system clock at this Universal Time (scripted runs)
 // --script   the headless input, one command a line (headless_host.h)
 // --shots    where the script's "shot NAME" writes NAME.png (default .)
+// --events   writes a line for each dialog opened or closed and each view
+//            change to FILE (program_events.h)
 //
 // Exit codes: 0 after a normal end (also when another program holds the
 // home and was asked to come to the front), 1 when the script failed, 2 for
@@ -35,6 +38,7 @@ struct ProgramOptions {
   std::string home;  // empty: the default home
   std::string script;
   std::string shots = ".";
+  std::string events;  // empty: no event log
   int language = -1;  // -1: as stored
   int scale = 2;
   std::optional<platform::SystemTime> clock;
