@@ -9,13 +9,12 @@
 // (ORRERY_REGENERATE_GOLDENS=1).
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <ostream>
 #include <string>
 
 #include "foundation/localized_strings.h"
-#include "shell/platform/png_io.h"
+#include "golden_compare.h"
 #include "shell/shell_state.h"
 #include "shell/view_render.h"
 #include "shell_test_support.h"
@@ -26,7 +25,6 @@ namespace orrery::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using platform::Surface;
 
 struct Case {
   int sample;
@@ -56,30 +54,6 @@ std::string GoldenName(const Case& c, int stop) {
 const fs::path GoldenDir = fs::path(ORRERY_SOURCE_DIR) / "tests/data/shell";
 const fs::path OutputDir = fs::path(ORRERY_BIN_DIR) / "../test-output/shell";
 
-bool Regenerating() {
-  const char* v = std::getenv("ORRERY_REGENERATE_GOLDENS");
-  return v && std::string(v) == "1";
-}
-
-// Differing pixels red over a faded copy of the expected image; the number
-// of differing pixels.
-int Diff(const Surface& expected, const Surface& actual, Surface& diff) {
-  diff = Surface(expected.Width(), expected.Height());
-  int differing = 0;
-  for (int y = 0; y < expected.Height(); ++y) {
-    for (int x = 0; x < expected.Width(); ++x) {
-      const platform::Colour e = expected.Pixel(x, y);
-      if (e != actual.Pixel(x, y)) {
-        ++differing;
-        diff.SetPixel(x, y, platform::Rgb(255, 0, 0));
-      } else {
-        diff.SetPixel(x, y, platform::Blend(e, platform::kWhite, 190));
-      }
-    }
-  }
-  return differing;
-}
-
 class GoldenTest : public ::testing::TestWithParam<Case> {
  protected:
   void SetUp() override { SetStoreHome({}); }
@@ -96,26 +70,7 @@ TEST_P(GoldenTest, EveryStopMatchesItsScreenshot) {
     request.stop = stop;
     const RenderedView rendered = RenderChartView(record, request);
     lastStop = rendered.lastStop;
-    const std::string name = GoldenName(c, stop);
-    if (Regenerating()) {
-      ASSERT_TRUE(platform::WritePng((GoldenDir / name).string(), rendered.screen)) << name;
-      continue;
-    }
-    const std::optional<Surface> expected = platform::ReadPng((GoldenDir / name).string());
-    ASSERT_TRUE(expected) << "missing golden " << (GoldenDir / name);
-    ASSERT_EQ(expected->Width(), rendered.screen.Width());
-    ASSERT_EQ(expected->Height(), rendered.screen.Height());
-    Surface diff;
-    const int differing = Diff(*expected, rendered.screen, diff);
-    if (differing != 0) {
-      fs::create_directories(OutputDir);
-      const fs::path actualPath = OutputDir / name;
-      const fs::path diffPath = OutputDir / (name.substr(0, name.size() - 4) + ".diff.png");
-      platform::WritePng(actualPath.string(), rendered.screen);
-      platform::WritePng(diffPath.string(), diff);
-      ADD_FAILURE() << name << ": " << differing << " pixels differ; screenshot " << actualPath
-                    << ", diff " << diffPath;
-    }
+    ExpectMatchesGolden(rendered.screen, GoldenDir, GoldenName(c, stop), OutputDir);
   }
   // No golden is left over from a stop the view no longer has.
   EXPECT_FALSE(fs::exists(GoldenDir / GoldenName(c, lastStop + 1)));
