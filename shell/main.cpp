@@ -2,6 +2,7 @@
 // SDL2 window or headless (program.h).
 #include <cstdio>
 
+#include "dialogs/install_dialogs.h"
 #include "shell/program.h"
 
 int main(int argc, char** argv) {
@@ -10,5 +11,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "orrery: %s\n", parsed.error.c_str());
     return orrery::ExitUsage;
   }
+  orrery::InstallDialogs();
   return orrery::RunProgram(parsed.options);
 }

@@ -1,0 +1,17 @@
+#include "dialogs/install_dialogs.h"
+
+#include "dialogs/about_screen.h"
+#include "dialogs/caution_notices.h"
+#include "dialogs/terminal.h"
+#include "shell/dialog_hooks.h"
+
+namespace orrery {
+
+void InstallDialogs() {
+  DialogHooks& hooks = Dialogs();
+  hooks.runAbout = ShowAbout;
+  hooks.showCautionNotice = ShowCautionNotice;
+  hooks.showTerminal = ShowTerminal;
+}
+
+}  // namespace orrery
