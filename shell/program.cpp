@@ -40,14 +40,17 @@ void StoreLanguage(int language) {
   SaveSettings();
 }
 
-// The host of the program, passing requests of a second start on: each time
-// the program waits for input, a waiting "come to the front" request makes
-// the whole screen show again.
+// The host of the program, passing requests of a second start on: the host
+// wakes when one arrives, and the request brings the window to the front and
+// makes the whole screen show again.
 class FrontRequestHost : public platform::Host {
  public:
   FrontRequestHost(platform::Host& host, InstanceGuard& guard) : host_(host), guard_(guard) {}
   bool WaitInput(platform::Desktop& desktop) override {
-    while (guard_.TakeFrontRequest()) desktop.InvalidateScreen(desktop.Screen().Bounds(), false);
+    while (guard_.TakeFrontRequest()) {
+      host_.BringToFront();
+      desktop.InvalidateScreen(desktop.Screen().Bounds(), false);
+    }
     if (desktop.NeedsPaint()) return true;
     return host_.WaitInput(desktop);
   }
@@ -63,6 +66,7 @@ class FrontRequestHost : public platform::Host {
 int RunOnHost(platform::Host& host, InstanceGuard& guard) {
   platform::Desktop desktop;
   FrontRequestHost front(host, guard);
+  host.WakeOnReadable(guard.RequestDescriptor());
   desktop.SetHost(&front);
   StartShell(desktop, StartChart::Stored);
   return desktop.Run();

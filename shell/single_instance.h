@@ -25,6 +25,9 @@ class InstanceGuard {
   // For the first program: takes one waiting request without blocking;
   // true when a "front" request was taken.
   bool TakeFrontRequest();
+  // The socket requests arrive on (-1 when there is none), for the host to
+  // wake on.
+  int RequestDescriptor() const { return listenFd_; }
 
  private:
   std::filesystem::path home_;

@@ -20,6 +20,13 @@ class Host {
   virtual bool WaitInput(Desktop& desktop) = 0;
   // Called after each paint with the screen and the part that changed.
   virtual void Present(const Surface& screen, const Rect& changed) = 0;
+  // From now on WaitInput also returns (with no input fed) whenever fd has
+  // something to read, so that the program can take it; the program reads
+  // fd itself before WaitInput is called again. Hosts that never block may
+  // leave this out.
+  virtual void WakeOnReadable(int /*fd*/) {}
+  // Brings the program's window in front of the other windows of the display.
+  virtual void BringToFront() {}
 };
 
 }  // namespace orrery::platform

@@ -2,14 +2,64 @@
 
 #include <SDL.h>
 
+#include <poll.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <semaphore>
+#include <thread>
 
 #include "shell/platform/desktop.h"
 #include "shell/platform/unicode.h"
 
 namespace orrery::platform {
 
+// Watches a descriptor on its own thread: each time it becomes readable one
+// SDL user event is pushed, and the watcher waits until the main thread has
+// come back for more input (by then the program has read the descriptor).
+class DescriptorWatcher {
+ public:
+  DescriptorWatcher(int fd, Uint32 eventType) : fd_(fd), eventType_(eventType) {
+    if (::pipe(stopPipe_) != 0) return;
+    thread_ = std::thread([this] { Watch(); });
+  }
+  ~DescriptorWatcher() {
+    if (!thread_.joinable()) return;
+    const char stop = 's';
+    [[maybe_unused]] ssize_t written = ::write(stopPipe_[1], &stop, 1);
+    rearm_.release();
+    thread_.join();
+    ::close(stopPipe_[0]);
+    ::close(stopPipe_[1]);
+  }
+  // The main thread took the wake-up event and returns for input.
+  void Rearm() { rearm_.release(); }
+
+ private:
+  void Watch() {
+    for (;;) {
+      pollfd fds[2] = {{fd_, POLLIN, 0}, {stopPipe_[0], POLLIN, 0}};
+      if (::poll(fds, 2, -1) < 0) continue;
+      if (fds[1].revents != 0) return;
+      if (fds[0].revents & (POLLERR | POLLNVAL)) return;
+      SDL_Event e{};
+      e.type = eventType_;
+      SDL_PushEvent(&e);
+      rearm_.acquire();
+    }
+  }
+
+  int fd_;
+  Uint32 eventType_;
+  int stopPipe_[2] = {-1, -1};
+  std::binary_semaphore rearm_{0};
+  std::thread thread_;
+};
+
 struct SdlHost::Impl {
+  std::unique_ptr<DescriptorWatcher> watcher;
+  Uint32 wakeEvent = 0;
+  bool wakePending = false;
   SDL_Window* window = nullptr;
   SDL_Renderer* renderer = nullptr;
   SDL_Texture* texture = nullptr;
@@ -17,6 +67,7 @@ struct SdlHost::Impl {
   bool closed = false;
 
   ~Impl() {
+    watcher.reset();
     if (texture) SDL_DestroyTexture(texture);
     if (renderer) SDL_DestroyRenderer(renderer);
     if (window) SDL_DestroyWindow(window);
@@ -95,10 +146,32 @@ void SdlHost::Present(const Surface& screen, const Rect&) {
   SDL_RenderPresent(impl_->renderer);
 }
 
+void SdlHost::WakeOnReadable(int fd) {
+  if (!impl_->window || fd < 0) return;
+  impl_->watcher.reset();
+  if (impl_->wakeEvent == 0) impl_->wakeEvent = SDL_RegisterEvents(1);
+  if (impl_->wakeEvent == Uint32(-1)) return;
+  impl_->watcher = std::make_unique<DescriptorWatcher>(fd, impl_->wakeEvent);
+}
+
+void SdlHost::BringToFront() {
+  if (!impl_->window) return;
+  SDL_RestoreWindow(impl_->window);
+  SDL_RaiseWindow(impl_->window);
+}
+
 bool SdlHost::WaitInput(Desktop& desktop) {
   if (!impl_->window || impl_->closed) return false;
+  if (impl_->wakePending) {
+    impl_->wakePending = false;
+    impl_->watcher->Rearm();
+  }
   SDL_Event e;
   while (SDL_WaitEvent(&e)) {
+    if (impl_->watcher && e.type == impl_->wakeEvent) {
+      impl_->wakePending = true;
+      return true;
+    }
     desktop.SetInputTime(e.common.timestamp);
     switch (e.type) {
       case SDL_QUIT:

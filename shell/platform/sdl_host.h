@@ -22,6 +22,10 @@ class SdlHost : public Host {
 
   bool WaitInput(Desktop& desktop) override;
   void Present(const Surface& screen, const Rect& changed) override;
+  // A watcher thread turns fd's readiness into an SDL event, so the waiting
+  // loop wakes without polling.
+  void WakeOnReadable(int fd) override;
+  void BringToFront() override;
 
  private:
   struct Impl;

@@ -5,7 +5,9 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <chrono>
 #include <string>
+#include <thread>
 
 #include "recorder.h"
 #include "shell/platform/sdl_host.h"
@@ -45,6 +47,36 @@ TEST(SdlHost, AClickInTheWindowBecomesATap) {
   ASSERT_GE(log.size(), 2u);
   EXPECT_EQ(log[0], "main:down 100,124");
   EXPECT_EQ(log.back(), "main:up 100,124");
+}
+
+TEST(SdlHost, AReadableDescriptorWakesTheWaitingLoop) {
+  SdlHost host(1);
+  ASSERT_TRUE(host.Open("orrery sdl wake test " + std::to_string(::getpid()))) << host.Error();
+  Log log;
+  Desktop desktop;
+  desktop.SetHost(&host);
+  Recorder& main = desktop.Add<Recorder>("main", kWorkArea, log);
+  desktop.SetMainWindow(&main);
+  desktop.ProcessPending();
+  int pipeFds[2];
+  ASSERT_EQ(::pipe(pipeFds), 0);
+  host.WakeOnReadable(pipeFds[0]);
+  for (int round = 0; round < 3; ++round) {
+    std::thread writer([&] {
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+      ASSERT_EQ(::write(pipeFds[1], "w", 1), 1);
+    });
+    // Without the wake-up this would wait for a window event that never comes.
+    EXPECT_TRUE(host.WaitInput(desktop));
+    writer.join();
+    char c = 0;
+    ASSERT_EQ(::read(pipeFds[0], &c, 1), 1);
+    EXPECT_EQ(c, 'w');
+    host.BringToFront();
+  }
+  host.WakeOnReadable(-1);  // ignored: the watcher stays
+  ::close(pipeFds[1]);
+  ::close(pipeFds[0]);
 }
 
 }  // namespace
