@@ -1,0 +1,31 @@
+#include "shell/wheel/wheel_hit_test.h"
+
+#include "astro/body_table.h"
+#include "shell/glyphs/glyph_ids.h"
+#include "shell/wheel/wheel_geometry.h"
+
+namespace orrery {
+
+namespace {
+
+platform::Rect GlyphBox(platform::Point centre, int body) {
+  const BodyPosition& b = BodyTable[body];
+  if (body == Ascendant) return platform::Rect::At(b.glyphX, b.glyphY, AscendantMarkSize.width, AscendantMarkSize.height);
+  if (body == Midheaven) return platform::Rect::At(b.glyphX, b.glyphY, MidheavenMarkSize.width, MidheavenMarkSize.height);
+  const glyphs::GlyphRef& glyph = glyphs::kBodyGlyphs[body].large;
+  return platform::Rect::At(b.glyphX + centre.x - WheelInnerCentre, b.glyphY + centre.y - WheelInnerCentre,
+                            glyph.width, glyph.height);
+}
+
+}  // namespace
+
+int BodyAtPoint(platform::Point centre, int x, int y) {
+  for (int body = 0; body < BodyCount; ++body) {
+    if (!BodyTable[body].drawnInWheel) continue;
+    const platform::Rect box = GlyphBox(centre, body);
+    if (box.left + 1 < x && x < box.right - 1 && box.top + 1 < y && y < box.bottom - 1) return body;
+  }
+  return -1;
+}
+
+}  // namespace orrery
