@@ -2,27 +2,30 @@
 
 #include "astro/body_table.h"
 #include "shell/glyphs/glyph_ids.h"
+#include "shell/shell_drawing.h"
 #include "shell/wheel/wheel_geometry.h"
 
 namespace orrery {
 
-namespace {
-
-platform::Rect GlyphBox(platform::Point centre, int body) {
+platform::Rect GlyphWindowBox(int body) {
+  if (body < 0 || body >= BodyCount) return {};
   const BodyPosition& b = BodyTable[body];
-  if (body == Ascendant) return platform::Rect::At(b.glyphX, b.glyphY, AscendantMarkSize.width, AscendantMarkSize.height);
-  if (body == Midheaven) return platform::Rect::At(b.glyphX, b.glyphY, MidheavenMarkSize.width, MidheavenMarkSize.height);
+  if (body == Ascendant) {
+    return platform::Rect::At(b.glyphX, b.glyphY, AscendantMarkSize.width, AscendantMarkSize.height);
+  }
+  if (body == Midheaven) {
+    return platform::Rect::At(b.glyphX, b.glyphY, MidheavenMarkSize.width, MidheavenMarkSize.height);
+  }
   const glyphs::GlyphRef& glyph = glyphs::kBodyGlyphs[body].large;
-  return platform::Rect::At(b.glyphX + centre.x - WheelInnerCentre, b.glyphY + centre.y - WheelInnerCentre,
-                            glyph.width, glyph.height);
+  const platform::Point centre = shellDrawing.wheelCentre;
+  return platform::Rect::At(b.glyphX + centre.x - WheelInnerCentre,
+                            b.glyphY + centre.y - WheelInnerCentre, glyph.width, glyph.height);
 }
 
-}  // namespace
-
-int BodyAtPoint(platform::Point centre, int x, int y) {
+int WheelHitTest(int x, int y) {
   for (int body = 0; body < BodyCount; ++body) {
     if (!BodyTable[body].drawnInWheel) continue;
-    const platform::Rect box = GlyphBox(centre, body);
+    const platform::Rect box = GlyphWindowBox(body);
     if (box.left + 1 < x && x < box.right - 1 && box.top + 1 < y && y < box.bottom - 1) return body;
   }
   return -1;

@@ -9,11 +9,14 @@ namespace orrery {
 inline constexpr platform::Size AscendantMarkSize{7, 13};
 inline constexpr platform::Size MidheavenMarkSize{14, 7};
 
+// The box of a body's glyph in window coordinates: the large glyph at the
+// last layout's corner (inner bitmap coordinates round the wheel centre),
+// the Ascendant's and Midheaven's marks where the wheel layer put them.
+platform::Rect GlyphWindowBox(int body);
+
 // The first body, in BodyId order, drawn in the wheel (drawnInWheel) whose
-// glyph box holds (x, y) in window coordinates, not counting the box's
-// outermost pixels; -1 when none does. Glyph corners are those of the last
-// layout (inner bitmap coordinates, placed round centre), the Ascendant's
-// and Midheaven's those of their marks (window coordinates).
-int BodyAtPoint(platform::Point centre, int x, int y);
+// glyph box holds the window point (x, y), not counting the box's first two
+// and last column and row; -1 when none does.
+int WheelHitTest(int x, int y);
 
 }  // namespace orrery

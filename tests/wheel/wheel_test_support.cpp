@@ -7,23 +7,12 @@
 #include "chart/live_settings.h"
 #include "foundation/numbers.h"
 #include "shell/glyphs/glyph_ids.h"
+#include "shell/startup.h"
 #include "store/sample_charts.h"
 
 namespace orrery::wheel_test {
 
-void ResetDisplayFlags() {
-  for (BodyPosition& b : BodyTable) {
-    b.drawnInWheel = 1;
-    b.placedByLayout = 1;
-    b.shown = 1;
-  }
-  for (int body : {Earth, NorthNode, SouthNode, MeanNorthNode, MeanSouthNode}) {
-    BodyTable[body].drawnInWheel = 0;
-    BodyTable[body].shown = 0;
-  }
-  BodyTable[Ascendant].shown = 0;
-  BodyTable[Midheaven].shown = 0;
-}
+void ResetDisplayFlags() { InitialiseBodyDisplayFlags(); }
 
 void ComputeSample(int n) {
   ResetOrbsToDefaults();

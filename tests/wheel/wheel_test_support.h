@@ -8,9 +8,7 @@
 
 namespace orrery::wheel_test {
 
-// Display flags of a fresh start: every body drawn and shown except the
-// Earth, both node pairs (not drawn, not shown) and the Ascendant and
-// Midheaven (drawn, not shown).
+// Display flags of a fresh start (InitialiseBodyDisplayFlags).
 void ResetDisplayFlags();
 
 // Sample chart n computed into slot 0, the slot on show, with the default

@@ -1,0 +1,47 @@
+// The program started headless on a sample chart with the Natal Chart view
+// on show, driven by taps and commands, and screenshots compared with
+// committed PNGs.
+#pragma once
+
+#include <string>
+
+#include "shell/main_window.h"
+#include "shell/platform/desktop.h"
+#include "shell/platform/surface.h"
+
+namespace orrery::wheel_test {
+
+class WheelScreen {
+ public:
+  // English, Placidus, zodiac angles; nothing is stored.
+  explicit WheelScreen(int sample);
+  ~WheelScreen();
+  WheelScreen(const WheelScreen&) = delete;
+  WheelScreen& operator=(const WheelScreen&) = delete;
+
+  MainWindow& Main() { return *main_; }
+  platform::Desktop& Desktop() { return desktop_; }
+  const platform::Surface& Screen() { return desktop_.Screen(); }
+
+  // Sends a command as the menus do and paints.
+  void Command(int id);
+  // A tap at a screen point, then painting.
+  void Tap(platform::Point screen);
+  // A tap on the aspect tool bar's button of an AspectId.
+  void TapAspectButton(int aspect);
+  // A tap in the middle of a body's glyph, as drawn now.
+  void TapBody(int body);
+
+ private:
+  platform::Desktop desktop_;
+  MainWindow* main_ = nullptr;
+};
+
+// Compares a screenshot with tests/data/wheel/NAME.png. A mismatch writes
+// the screenshot and a diff image (differing pixels red over a faded copy
+// of the expected one) to <build>/test-output/wheel/ and fails, naming
+// them. With ORRERY_REGENERATE_GOLDENS=1 the PNG is written instead
+// (tests/data/wheel/regenerate-goldens.sh).
+void ExpectMatchesGolden(const platform::Surface& shot, const std::string& name);
+
+}  // namespace orrery::wheel_test
