@@ -8,6 +8,7 @@
 #include "chart/chart_slot.h"
 #include "foundation/angles.h"
 #include "foundation/numbers.h"
+#include "foundation/vectors.h"
 #include "shell/glyphs/glyph_ids.h"
 #include "shell/wheel/glyph_margins.h"
 #include "shell/wheel/pair_clearance.h"
@@ -30,41 +31,34 @@ constexpr double RepulsionReach = 30.0;
 constexpr double PlacementRadius = 75.0;
 constexpr double SunPlacementRadius = 81.0;
 constexpr double InnerPlacementRadius = 43.0;
-// The relaxation keeps glyph centres between the ring's inner edge and the
-// central circle, each widened by the body's margin.
+// The relaxation keeps glyph centres off the ring's inner edge and beyond
+// the central circle plus the body's inner margin.
 constexpr double RingLimit = 84.0;
 constexpr double CircleLimit = 40.0;
 // Wrap-around window of the angle comparisons.
 constexpr double NearZero = 50.0 * DegToRad;
 constexpr double NearTurn = 310.0 * DegToRad;
 
-struct Vec {
-  double x = 0.0;
-  double y = 0.0;
-};
-
-Vec operator+(Vec a, Vec b) { return {a.x + b.x, a.y + b.y}; }
-Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y}; }
-Vec operator*(Vec a, double k) { return {a.x * k, a.y * k}; }
-double Length(Vec v) { return std::sqrt(v.x * v.x + v.y * v.y); }
-Vec Unit(Vec v) {
-  const double n = Length(v);
-  return n > 0.0 ? Vec{v.x / n, v.y / n} : Vec{};
+Vec2 Times(Vec2 a, double k) {
+  Scale(a, k);
+  return a;
 }
 // A quarter turn toward increasing screen angle.
-Vec Turned(Vec u) { return {-u.y, u.x}; }
+Vec2 Turned(Vec2 u) { return {-u.y, u.x}; }
 
 struct Layout {
-  Vec corner[BodyCount];  // glyph top-left corners; (0, 0) for bodies not placed
+  Vec2 corner[BodyCount] = {};  // glyph top-left corners; (0, 0) for bodies not placed
   double ideal[BodyCount] = {};
   int order[BodyCount] = {};  // angular order, the Sun first
   int count = 0;
 };
 
-Vec HalfSize(int body) { return {double(kBodyGlyphs[body].halfWidth), double(kBodyGlyphs[body].halfHeight)}; }
+Vec2 HalfSize(int body) {
+  return {double(kBodyGlyphs[body].halfWidth), double(kBodyGlyphs[body].halfHeight)};
+}
 
 double CentreAngle(const Layout& layout, int body) {
-  const Vec c = layout.corner[body] + HalfSize(body);
+  const Vec2 c = Add(layout.corner[body], HalfSize(body));
   return PointAngle(Centre, Centre, c.x, c.y);
 }
 
@@ -83,13 +77,13 @@ void SetDisplayFlags() {
   }
 }
 
-Vec InitialCorner(int body, double angle) {
+Vec2 InitialCorner(int body, double angle) {
   const double outer = OuterGlyphMargin(body, angle);
   const double inner = InnerGlyphMargin(body, angle);
   double r = outer + (body == Sun ? SunPlacementRadius : PlacementRadius);
   r = std::min(r, outer + SunPlacementRadius);
   r = std::max(r, inner + InnerPlacementRadius);
-  return Vec{Centre + r * Cos(angle), Centre + r * Sin(angle)} - HalfSize(body);
+  return Subtract({Centre + r * Cos(angle), Centre + r * Sin(angle)}, HalfSize(body));
 }
 
 void PlaceInitially(Layout& layout) {
@@ -122,7 +116,8 @@ void SortAngularOrder(Layout& layout) {
 }
 
 // Bodies further than IsolationAngle from both neighbours, the Sun too, keep
-// their first place: they neither move nor push others.
+// their first place: they neither move nor push others. So does a body
+// drawn alone.
 void ReleaseIsolatedBodies(const Layout& layout) {
   bool isolated[BodyCount] = {};
   for (int i = 0; i < layout.count; ++i) {
@@ -130,8 +125,9 @@ void ReleaseIsolatedBodies(const Layout& layout) {
     const int previous = layout.order[(i + layout.count - 1) % layout.count];
     const int next = layout.order[(i + 1) % layout.count];
     const double a = CentreAngle(layout, body);
-    isolated[body] = Separation(a, CentreAngle(layout, previous)) > IsolationAngle &&
-                     Separation(a, CentreAngle(layout, next)) > IsolationAngle;
+    isolated[body] = previous == body ||
+                     (Separation(a, CentreAngle(layout, previous)) > IsolationAngle &&
+                      Separation(a, CentreAngle(layout, next)) > IsolationAngle);
   }
   for (int body = 0; body < BodyCount; ++body) {
     if (isolated[body]) BodyTable[body].placedByLayout = 0;
@@ -170,14 +166,14 @@ double TangentialForce(double angle, double ideal) {
 }
 
 // Pushes the glyph away from placed glyphs nearer than their clearance.
-Vec Repulsion(const Layout& layout, int body, Vec tangent) {
-  Vec force;
-  const Vec here = layout.corner[body];
+Vec2 Repulsion(const Layout& layout, int body, Vec2 tangent) {
+  Vec2 force{0.0, 0.0};
+  const Vec2 here = layout.corner[body];
   for (int other = 0; other < BodyCount; ++other) {
     if (other == body || !BodyTable[other].placedByLayout) continue;
-    const Vec there = layout.corner[other];
-    const Vec away = here - there;
-    const double distance = Length(away);
+    const Vec2 there = layout.corner[other];
+    const Vec2 away = Subtract(here, there);
+    const double distance = Norm(away);
     if (distance >= RepulsionReach) continue;
     const double need = PairClearance(other, body, PointAngle(here.x, here.y, there.x, there.y));
     const double slack = distance - need;
@@ -193,7 +189,7 @@ Vec Repulsion(const Layout& layout, int body, Vec tangent) {
       }
     }
     // Glyphs on the very same spot part along the circle.
-    force = force + (distance > 0.0 ? Unit(away) : tangent) * k;
+    force = Add(force, Times(distance > 0.0 ? Unit(away) : tangent, k));
   }
   return force;
 }
@@ -207,10 +203,11 @@ double StepLimit(int pass) {
 }
 
 void MoveGlyph(Layout& layout, int body, double limit) {
-  const Vec corner = layout.corner[body];
-  const Vec centre = corner + HalfSize(body);
-  const Vec u = Unit(corner - Vec{Centre, Centre});
-  const double radius = Length(centre - Vec{Centre, Centre});
+  const Vec2 corner = layout.corner[body];
+  const Vec2 middle{Centre, Centre};
+  const Vec2 centre = Add(corner, HalfSize(body));
+  const Vec2 u = Unit(Subtract(corner, middle));
+  const double radius = Norm(Subtract(centre, middle));
   double angle = PointAngle(Centre, Centre, centre.x, centre.y);
   double ideal = layout.ideal[body];
   if (angle < NearZero && ideal > NearTurn) {
@@ -218,12 +215,12 @@ void MoveGlyph(Layout& layout, int body, double limit) {
   } else if (ideal < NearZero && angle > NearTurn) {
     ideal += TwoPi;
   }
-  Vec force = u * RadialForce(body, radius, angle);
-  force = force + Turned(u) * TangentialForce(angle, ideal);
-  force = force + Repulsion(layout, body, Turned(u));
-  force = {ClampTiny(force.x), ClampTiny(force.y)};
-  if (Length(force) > limit) force = Unit(force) * limit;
-  layout.corner[body] = corner + force;
+  Vec2 force = Times(u, RadialForce(body, radius, angle));
+  force = Add(force, Times(Turned(u), TangentialForce(angle, ideal)));
+  force = Add(force, Repulsion(layout, body, Turned(u)));
+  force = Clamp(force);
+  if (Norm(force) > limit) force = Times(Unit(force), limit);
+  layout.corner[body] = Add(corner, force);
 }
 
 void Relax(Layout& layout) {

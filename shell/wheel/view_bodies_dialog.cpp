@@ -8,6 +8,7 @@
 #include "shell/platform/draw_context.h"
 #include "shell/shell_drawing.h"
 #include "shell/shell_state.h"
+#include "shell/wheel_view.h"
 
 namespace orrery {
 
@@ -111,6 +112,8 @@ void ViewBodiesDialog::Apply() {
   ViewRecord& wheel = viewRecords[NatalChartView];
   wheel.needsRender = true;
   for (bool& flag : wheel.layerFlags) flag = true;
+  // The glyphs move: a pop-up would point beside its body, or at none.
+  HideBodyPopup();
 }
 
 void ViewBodiesDialog::MoveTo(bool right) {

@@ -4,8 +4,8 @@
 // of the wheel so that either half stays in sight.
 //
 // OK applies the boxes: drawnInWheel and `shown` of the bodies follow them,
-// the aspect buttons are enabled by the new set and the wheel is drawn
-// again; Cancel (Escape) changes nothing.
+// the aspect buttons are enabled by the new set, the body pop-up is hidden
+// and the wheel is drawn again; Cancel (Escape) changes nothing.
 #pragma once
 
 #include "shell/platform/dialog.h"

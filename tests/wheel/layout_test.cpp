@@ -99,10 +99,16 @@ TEST(BodyLayout, ANeighbourWithin25DegreesTakesPartInTheRelaxation) {
   EXPECT_EQ(BodyTable[Moon].placedByLayout, 1u);
   EXPECT_EQ(BodyTable[Sun].placedByLayout, 1u);
   EXPECT_EQ(BodyTable[Mars].placedByLayout, 0u);
-  // Alone, the Sun keeps its place like any other body.
+  // Apart from the others, the Sun keeps its place like any other body.
   SetChart(0.0, {{Sun, 200}, {Moon, 226}, {Mars, 90}});
   LayoutBodyGlyphs();
   EXPECT_EQ(BodyTable[Sun].placedByLayout, 0u);
+  // So does a body drawn alone: the Sun at screen angle 0, radius 71.
+  SetChart(0.0, {{Sun, 180}});
+  LayoutBodyGlyphs();
+  EXPECT_EQ(BodyTable[Sun].placedByLayout, 0u);
+  EXPECT_EQ(BodyTable[Sun].glyphX, 84 - 7 + 71);
+  EXPECT_EQ(BodyTable[Sun].glyphY, 84 - 7);
 }
 
 TEST(BodyLayout, SampleChartsLeaveNoGlyphOverlapping) {

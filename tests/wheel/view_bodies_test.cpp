@@ -14,6 +14,7 @@
 #include "shell/platform/headless_host.h"
 #include "shell/shell_drawing.h"
 #include "shell/shell_ids.h"
+#include "shell/wheel/body_popup.h"
 #include "shell/wheel/view_bodies_dialog.h"
 #include "tests/wheel/wheel_screen.h"
 
@@ -30,6 +31,7 @@ struct Grab {
   std::uint32_t shown[BodyCount];
   Rect activeFrame;
   bool buttonEnabled[AspectRowCount];
+  bool popupShown;
 };
 
 // Whether two shown bodies of the chart on show form this aspect.
@@ -52,7 +54,7 @@ class ViewBodiesScript : public ::testing::Test {
     platform::HeadlessHost host;
     platform::AddDialogCommands(host);
     host.AddCommand("grab", [this](platform::Desktop& desktop, std::string_view name) {
-      Grab g{shellDrawing.wheelBuffer, {}, {}, {}, {}};
+      Grab g{shellDrawing.wheelBuffer, {}, {}, {}, {}, TheBodyPopup() && TheBodyPopup()->Shown()};
       for (int aspect = 1; aspect < AspectRowCount; ++aspect) {
         g.buttonEnabled[aspect] =
             TheMainWindow()->AspectToolBar()->IsButtonEnabled(AspectButtonCommand(aspect));
@@ -140,6 +142,8 @@ TEST_F(ViewBodiesScript, UntickingMoonNodesRemovesBothNodesAndTheirLines) {
 
 TEST_F(ViewBodiesScript, CancelKeepsEveryBodyAndOkAppliesTheBoxes) {
   WheelScreen screen(3);
+  screen.TapBody(Mercury);
+  ASSERT_TRUE(TheBodyPopup()->Shown());
   Run(screen,
       "command 40052\ngrab before\nclick 1068\nclick 1075\ncancel\ngrab cancelled\n"
       "command 40052\nclick 1068\nclick 1075\nclick 1076\nok\ngrab applied\nquit\n");
@@ -148,6 +152,9 @@ TEST_F(ViewBodiesScript, CancelKeepsEveryBodyAndOkAppliesTheBoxes) {
   const Grab& applied = grabs_.at("applied");
   for (int b = 0; b < BodyCount; ++b) EXPECT_EQ(cancelled.drawn[b], before.drawn[b]) << b;
   EXPECT_TRUE(cancelled.wheel == before.wheel);
+  EXPECT_TRUE(cancelled.popupShown);
+  // Mercury is gone: the pop-up that showed it is hidden.
+  EXPECT_FALSE(applied.popupShown);
   for (int body : {Mercury, Pluto, Moon}) {
     EXPECT_EQ(applied.drawn[body], 0u) << body;
     EXPECT_EQ(applied.shown[body], 0u) << body;
