@@ -21,16 +21,19 @@ using platform::Rect;
 
 struct BodyBox {
   int id;
-  int body;  // the body whose drawnInWheel the box shows
   const char16_t* text;
+  int body;         // the body whose drawnInWheel the box shows and sets
+  int alsoBody;     // a second body it sets, or -1
 };
 
-// In the dialog's two columns, top to bottom.
+// In the dialog's two columns, top to bottom. The mean nodes are never
+// drawn, so the nodes' box sets the true nodes.
 constexpr BodyBox BodyBoxes[] = {
-    {1076, Moon, u"Moon"},       {1068, Mercury, u"Mercury"}, {1069, Venus, u"Venus"},
-    {1070, Mars, u"Mars"},       {1071, Jupiter, u"Jupiter"}, {1072, Saturn, u"Saturn"},
-    {1073, Uranus, u"Uranus"},   {1074, Neptune, u"Neptune"}, {1075, Pluto, u"Pluto"},
-    {1077, NorthNode, u"Moon Nodes"},
+    {1076, u"Moon", Moon, -1},         {1068, u"Mercury", Mercury, -1},
+    {1069, u"Venus", Venus, -1},       {1070, u"Mars", Mars, -1},
+    {1071, u"Jupiter", Jupiter, -1},   {1072, u"Saturn", Saturn, -1},
+    {1073, u"Uranus", Uranus, -1},     {1074, u"Neptune", Neptune, -1},
+    {1075, u"Pluto", Pluto, -1},       {1077, u"Moon Nodes", NorthNode, SouthNode},
 };
 
 constexpr int DialogWidth = 150;
@@ -59,25 +62,6 @@ platform::DialogTemplate BodiesTemplate() {
 
 }  // namespace
 
-int ViewBodiesCheckBox(int body) {
-  switch (body) {
-    case Moon: return 1076;
-    case Mercury: return 1068;
-    case Venus: return 1069;
-    case Mars: return 1070;
-    case Jupiter: return 1071;
-    case Saturn: return 1072;
-    case Uranus: return 1073;
-    case Neptune: return 1074;
-    case Pluto: return 1075;
-    case NorthNode:
-    case SouthNode:
-    case MeanNorthNode:
-    case MeanSouthNode: return 1077;
-    default: return 0;
-  }
-}
-
 ViewBodiesDialog::ViewBodiesDialog(platform::Window& view) : Dialog(BodiesTemplate()), view_(view) {
   MoveTo(true);
 }
@@ -91,11 +75,11 @@ void ViewBodiesDialog::Fill() {
 }
 
 void ViewBodiesDialog::Apply() {
-  for (int body = 0; body < BodyCount; ++body) {
-    const int id = ViewBodiesCheckBox(body);
-    if (auto* button = dynamic_cast<platform::Button*>(id ? Child(id) : nullptr)) {
-      BodyTable[body].drawnInWheel = button->Checked();
-    }
+  for (const BodyBox& box : BodyBoxes) {
+    auto* button = dynamic_cast<platform::Button*>(Child(box.id));
+    if (!button) continue;
+    BodyTable[box.body].drawnInWheel = button->Checked();
+    if (box.alsoBody >= 0) BodyTable[box.alsoBody].drawnInWheel = button->Checked();
   }
   BodyTable[MeanNorthNode].drawnInWheel = 0;
   BodyTable[MeanSouthNode].drawnInWheel = 0;

@@ -16,10 +16,6 @@ inline constexpr int ViewBodiesTemplate = 255;
 inline constexpr int MoveLeftButton = 1078;
 inline constexpr int MoveRightButton = 1079;
 
-// The check box of a body, or 0 for bodies without one (Sun, Earth,
-// Ascendant, Midheaven and the mean nodes).
-int ViewBodiesCheckBox(int body);
-
 class ViewBodiesDialog : public platform::Dialog {
  public:
   // view: the window whose view area the dialog stands in (the main window).

@@ -168,16 +168,5 @@ TEST_F(ViewBodiesScript, CancelKeepsEveryBodyAndOkAppliesTheBoxes) {
   EXPECT_FALSE(applied.wheel == before.wheel);
 }
 
-TEST(ViewBodiesCheckBoxes, OneBoxPerBodyTheNodesShareOne) {
-  EXPECT_EQ(ViewBodiesCheckBox(Mercury), 1068);
-  EXPECT_EQ(ViewBodiesCheckBox(Pluto), 1075);
-  EXPECT_EQ(ViewBodiesCheckBox(Moon), 1076);
-  EXPECT_EQ(ViewBodiesCheckBox(NorthNode), 1077);
-  EXPECT_EQ(ViewBodiesCheckBox(SouthNode), 1077);
-  for (int body : {int(Sun), int(Earth), int(Ascendant), int(Midheaven), -1, BodyCount}) {
-    EXPECT_EQ(ViewBodiesCheckBox(body), 0) << body;
-  }
-}
-
 }  // namespace
 }  // namespace orrery
