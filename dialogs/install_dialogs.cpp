@@ -4,6 +4,7 @@
 #include "dialogs/caution_notices.h"
 #include "dialogs/terminal.h"
 #include "shell/dialog_hooks.h"
+#include "shell/wheel/view_bodies_dialog.h"
 
 namespace orrery {
 
@@ -12,6 +13,7 @@ void InstallDialogs() {
   hooks.runAbout = ShowAbout;
   hooks.showCautionNotice = ShowCautionNotice;
   hooks.showTerminal = ShowTerminal;
+  hooks.runViewBodies = RunViewBodiesDialog;
 }
 
 }  // namespace orrery

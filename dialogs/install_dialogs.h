@@ -3,8 +3,9 @@
 
 namespace orrery {
 
-// Installs About, the caution notices and the terminal into the shell's
-// dialog hooks; the program calls it before the shell starts.
+// Installs About, the caution notices, the terminal and the wheel's View
+// dialog into the shell's dialog hooks; the program calls it before the
+// shell starts.
 void InstallDialogs();
 
 }  // namespace orrery

@@ -6,7 +6,6 @@
 
 #include "chart/chart_record.h"
 #include "foundation/error_log.h"
-#include "shell/dialog_hooks.h"
 #include "shell/platform/desktop.h"
 #include "shell/platform/dialog_script.h"
 #include "shell/platform/headless_host.h"
@@ -14,7 +13,6 @@
 #include "shell/program_events.h"
 #include "shell/single_instance.h"
 #include "shell/startup.h"
-#include "shell/wheel/view_bodies_dialog.h"
 #include "store/settings.h"
 #include "store/settings_record.h"
 #include "store/store_home.h"
@@ -70,7 +68,6 @@ int RunOnHost(platform::Host& host, InstanceGuard& guard) {
   FrontRequestHost front(host, guard);
   host.WakeOnReadable(guard.RequestDescriptor());
   desktop.SetHost(&front);
-  Dialogs().runViewBodies = RunViewBodiesDialog;
   StartShell(desktop, StartChart::Stored);
   return desktop.Run();
 }

@@ -1,6 +1,7 @@
 #include "shell/wheel/body_popup.h"
 
 #include <algorithm>
+#include <string>
 
 #include "astro/body_table.h"
 #include "chart/factors.h"
@@ -11,6 +12,7 @@
 #include "shell/draw_helpers.h"
 #include "shell/platform/desktop.h"
 #include "shell/platform/draw_context.h"
+#include "shell/program_events.h"
 #include "shell/shell_drawing.h"
 #include "shell/shell_state.h"
 #include "shell/text_format.h"
@@ -68,6 +70,7 @@ void HideBodyPopup() {
 
 void BodyPopup::ShowFor(int body) {
   if (body < 0 || body >= BodyCount) return;
+  if (!shown_) LogEvent("open " + std::to_string(BodyPopupTemplate));
   body_ = body;
   Show(true);
   if (HasFocus()) {
@@ -81,6 +84,7 @@ void BodyPopup::ShowFor(int body) {
 }
 
 void BodyPopup::Hide() {
+  if (shown_) LogEvent("close " + std::to_string(BodyPopupTemplate) + " 0");
   Show(false);
   shown_ = false;
 }
@@ -132,6 +136,8 @@ int BodyPopup::OnMessage(const Message& m) {
       Paint(*m.dc);
       return 0;
     case MsgType::SetFocus:
+      // Focus given back to it while hidden (after a dialog) shows nothing.
+      if (!Visible()) return 0;
       shown_ = true;
       MoveBesideBody();
       return 0;

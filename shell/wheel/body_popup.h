@@ -4,7 +4,8 @@
 //
 // The main window makes it hidden at start-up (CreateBodyPopup, and
 // HideBodyPopup on every view change, in shell/wheel_view.h); a tap in it,
-// OK or Cancel hide it too, and closing it destroys it.
+// OK or Cancel hide it too, and closing it destroys it. Showing and hiding
+// it are logged as its opening and closing (shell/program_events.h).
 #pragma once
 
 #include "shell/platform/dialog.h"

@@ -1,11 +1,14 @@
 #include "shell/wheel/view_bodies_dialog.h"
 
+#include <string>
+
 #include "astro/body_table.h"
 #include "chart/aspects.h"
 #include "shell/dialog_hooks.h"
 #include "shell/main_window.h"
 #include "shell/platform/button.h"
 #include "shell/platform/draw_context.h"
+#include "shell/program_events.h"
 #include "shell/shell_drawing.h"
 #include "shell/shell_state.h"
 #include "shell/wheel_view.h"
@@ -131,6 +134,10 @@ int ViewBodiesDialog::OnMessage(const Message& m) {
   }
 }
 
-void RunViewBodiesDialog(platform::Window& owner) { platform::RunDialog<ViewBodiesDialog>(owner, owner); }
+void RunViewBodiesDialog(platform::Window& owner) {
+  LogEvent("open " + std::to_string(ViewBodiesTemplate));
+  const int code = platform::RunDialog<ViewBodiesDialog>(owner, owner);
+  LogEvent("close " + std::to_string(ViewBodiesTemplate) + " " + std::to_string(code));
+}
 
 }  // namespace orrery

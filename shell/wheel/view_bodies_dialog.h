@@ -32,8 +32,9 @@ class ViewBodiesDialog : public platform::Dialog {
   platform::Window& view_;
 };
 
-// Runs the dialog modally over owner (the main window); installed as the
-// shell's View dialog hook.
+// Runs the dialog modally over owner (the main window), logging its opening
+// and closing (shell/program_events.h); installed as the shell's View
+// dialog hook.
 void RunViewBodiesDialog(platform::Window& owner);
 
 }  // namespace orrery

@@ -14,7 +14,7 @@
 namespace orrery {
 namespace {
 
-using wheel_test::ExpectMatchesGolden;
+using wheel_test::ExpectMatchesWheelGolden;
 using wheel_test::WheelScreen;
 
 class WheelGolden : public ::testing::TestWithParam<int> {};
@@ -23,9 +23,9 @@ TEST_P(WheelGolden, WithoutAndWithAspectLines) {
   const int sample = GetParam();
   WheelScreen screen(sample);
   const std::string name = "sample" + std::to_string(sample) + "-wheel";
-  ExpectMatchesGolden(screen.Screen(), name);
+  ExpectMatchesWheelGolden(screen.Screen(), name);
   for (int aspect : {Conjunction, Square, Trine}) screen.TapAspectButton(aspect);
-  ExpectMatchesGolden(screen.Screen(), name + "-conjunction-square-trine");
+  ExpectMatchesWheelGolden(screen.Screen(), name + "-conjunction-square-trine");
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, WheelGolden, ::testing::Range(0, 5));
@@ -34,7 +34,7 @@ TEST(WheelGoldenPopup, TheSunInBothAngleModes) {
   WheelScreen screen(0);
   screen.TapBody(Sun);
   ASSERT_TRUE(TheBodyPopup() && TheBodyPopup()->Shown());
-  ExpectMatchesGolden(screen.Screen(), "sample0-sun-popup-zodiac");
+  ExpectMatchesWheelGolden(screen.Screen(), "sample0-sun-popup-zodiac");
   // A tap in the pop-up closes it; then modulus angles and the Sun again.
   const platform::Rect popup = TheBodyPopup()->ScreenRect();
   screen.Tap({(popup.left + popup.right) / 2, (popup.top + popup.bottom) / 2});
@@ -42,7 +42,7 @@ TEST(WheelGoldenPopup, TheSunInBothAngleModes) {
   screen.Command(CmdModulusAngles);
   screen.TapBody(Sun);
   ASSERT_TRUE(TheBodyPopup()->Shown());
-  ExpectMatchesGolden(screen.Screen(), "sample0-sun-popup-modulus");
+  ExpectMatchesWheelGolden(screen.Screen(), "sample0-sun-popup-modulus");
 }
 
 }  // namespace

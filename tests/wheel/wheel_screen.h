@@ -1,5 +1,5 @@
 // The program started headless on a sample chart with the Natal Chart view
-// on show, driven by taps and commands, and screenshots compared with
+// on show, driven by taps and commands; its screenshots compared with
 // committed PNGs.
 #pragma once
 
@@ -37,11 +37,9 @@ class WheelScreen {
   MainWindow* main_ = nullptr;
 };
 
-// Compares a screenshot with tests/data/wheel/NAME.png. A mismatch writes
-// the screenshot and a diff image (differing pixels red over a faded copy
-// of the expected one) to <build>/test-output/wheel/ and fails, naming
-// them. With ORRERY_REGENERATE_GOLDENS=1 the PNG is written instead
-// (tests/data/wheel/regenerate-goldens.sh).
-void ExpectMatchesGolden(const platform::Surface& shot, const std::string& name);
+// Compares a screenshot with tests/data/wheel/NAME.png (golden_compare.h);
+// a mismatch leaves the screenshot and a diff in <build>/test-output/wheel/.
+// tests/data/wheel/regenerate-goldens.sh rewrites the PNGs on purpose.
+void ExpectMatchesWheelGolden(const platform::Surface& shot, const std::string& name);
 
 }  // namespace orrery::wheel_test
