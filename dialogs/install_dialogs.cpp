@@ -2,6 +2,8 @@
 
 #include "dialogs/about_screen.h"
 #include "dialogs/caution_notices.h"
+#include "dialogs/chart_select.h"
+#include "dialogs/options_sheet.h"
 #include "dialogs/terminal.h"
 #include "shell/dialog_hooks.h"
 #include "shell/wheel/view_bodies_dialog.h"
@@ -10,6 +12,8 @@ namespace orrery {
 
 void InstallDialogs() {
   DialogHooks& hooks = Dialogs();
+  hooks.runChartSelect = RunChartSelect;
+  hooks.runOptions = RunOptions;
   hooks.runAbout = ShowAbout;
   hooks.showCautionNotice = ShowCautionNotice;
   hooks.showTerminal = ShowTerminal;

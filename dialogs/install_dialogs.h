@@ -3,9 +3,9 @@
 
 namespace orrery {
 
-// Installs About, the caution notices, the terminal and the wheel's View
-// dialog into the shell's dialog hooks; the program calls it before the
-// shell starts.
+// Installs Chart select, Options, About, the caution notices, the terminal
+// and the wheel's View dialog into the shell's dialog hooks; the program
+// calls it before the shell starts.
 void InstallDialogs();
 
 }  // namespace orrery

@@ -10,6 +10,7 @@
 #include "shell/platform/dialog_script.h"
 #include "shell/platform/png_io.h"
 #include "shell/program.h"
+#include "store/chart_list.h"
 #include "store/store_home.h"
 
 namespace orrery::testing {
@@ -83,6 +84,24 @@ platform::Surface ProgramRunTest::Shot(const std::string& name) const {
 }
 
 void ProgramRunTest::UseProgramHome() const { SetStoreHome(Home()); }
+
+namespace {
+
+int chartChanges = 0;
+
+void CountedChartChange() {
+  ++chartChanges;
+  RefreshAfterChartChange();
+}
+
+}  // namespace
+
+void CountChartChanges() {
+  chartChanges = 0;
+  SetChartChangeHook(&CountedChartChange);
+}
+
+int ChartChanges() { return chartChanges; }
 
 fs::path DialogGoldenDir() { return fs::path(ORRERY_SOURCE_DIR) / "tests/data/dialogs"; }
 fs::path DialogOutputDir() { return fs::path(ORRERY_BIN_DIR) / "../test-output/dialogs"; }

@@ -52,6 +52,11 @@ class ProgramRunTest : public ::testing::Test {
   TempHome dir_;
 };
 
+// From now on the changes of the chart on show are counted (the main
+// window is still refreshed after each).
+void CountChartChanges();
+int ChartChanges();
+
 // Where the dialogs' goldens are, and where mismatches are written.
 std::filesystem::path DialogGoldenDir();
 std::filesystem::path DialogOutputDir();
