@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "dialog_test_support.h"
 #include "dialogs/about_screen.h"
@@ -88,36 +89,28 @@ using TerminalTest = DialogTest;
 
 TEST_F(TerminalTest, TheButtonAndEnterAnswerOkClosesWithTheInputPanelDown) {
   MainWindow& main = Start();
-  std::u16string output;
+  ClearErrorLog();
+  PushError(5003);
+  std::vector<std::u16string> outputs;
+  std::u16string input;
   look_ = [&](platform::Desktop& d) {
     EXPECT_EQ(d.ActiveWindow()->Text(), u"qA Terminal");
     EXPECT_TRUE(d.InputPanelUp());
-    output.clear();
+    std::u16string output;
     auto& out = static_cast<platform::MultiLineEdit&>(*d.ActiveWindow()->Child(TerminalOutputId));
     for (const std::u16string& line : out.Lines()) output += line + u"|";
-  };
-  Drive("settext 1080 errors\nclick 1079\nsettext 1080 ?\nkey enter\nlook\nok\n",
-        [&] { ShowTerminal(main); });
-  // Enter answered "?" in the same terminal instead of closing it.
-  EXPECT_EQ(output, u"Commands:||  errors|  test|");
-  EXPECT_FALSE(desktop_.InputPanelUp());
-}
-
-TEST_F(TerminalTest, ErrorsListTheLogAndTheInputTakesAtMost128Characters) {
-  MainWindow& main = Start();
-  ClearErrorLog();
-  PushError(5003);
-  std::u16string output, input;
-  look_ = [&](platform::Desktop& d) {
-    auto& out = static_cast<platform::MultiLineEdit&>(*d.ActiveWindow()->Child(TerminalOutputId));
-    output.clear();
-    for (const std::u16string& line : out.Lines()) output += line + u"|";
+    outputs.push_back(output);
     input = d.ActiveWindow()->Child(TerminalInputId)->Text();
   };
-  Drive("settext 1080 errors\nclick 1079\nlook\nok\n", [&] { ShowTerminal(main); });
-  EXPECT_NE(output.find(u"[0]  5003|"), std::u16string::npos) << std::string(output.begin(), output.end());
-  Drive("settext 1080 " + std::string(130, 'x') + "\nlook\nok\n", [&] { ShowTerminal(main); });
+  Drive("settext 1080 errors\nclick 1079\nlook\nsettext 1080 ?\nkey enter\nlook\n"
+        "settext 1080 " + std::string(130, 'x') + "\nlook\nok\n",
+        [&] { ShowTerminal(main); });
+  ASSERT_EQ(outputs.size(), 3u);
+  EXPECT_NE(outputs[0].find(u"[0]  5003|"), std::u16string::npos);
+  // Enter answered "?" in the same terminal instead of closing it.
+  EXPECT_EQ(outputs[1], u"Commands:||  errors|  test|");
   EXPECT_EQ(input, std::u16string(128, u'x'));
+  EXPECT_FALSE(desktop_.InputPanelUp());
 }
 
 using AboutTest = DialogTest;
