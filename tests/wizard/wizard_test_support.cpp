@@ -1,0 +1,107 @@
+#include "wizard_test_support.h"
+
+#include <algorithm>
+#include <charconv>
+#include <fstream>
+
+#include "dialogs/wizard/chart_wizard.h"
+#include "golden_compare.h"
+#include "shell/dialog_hooks.h"
+#include "shell/platform/button.h"
+#include "shell/platform/combo_box.h"
+#include "shell/platform/dialog_script.h"
+#include "shell/platform/list_view.h"
+#include "shell/platform/property_sheet.h"
+#include "shell/platform/tree_view.h"
+#include "shell/platform/unicode.h"
+#include "shell/program_events.h"
+#include "shell/shell_ids.h"
+
+namespace orrery::testing {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path GoldenDir = fs::path(ORRERY_SOURCE_DIR) / "tests/data/dialogs/wizard";
+const fs::path OutputDir = fs::path(ORRERY_BIN_DIR) / "../test-output/dialogs/wizard";
+
+std::string Observe(platform::Desktop& d) {
+  platform::Window* active = d.ActiveWindow();
+  auto* sheet = dynamic_cast<platform::PropertySheet*>(active);
+  if (!sheet) return active ? platform::Utf16ToUtf8(active->Text()) : "nothing";
+  const platform::Window* focus = d.Focus();
+  return platform::Utf16ToUtf8(sheet->PageTitle(sheet->ActivePage())) + " " +
+         std::to_string(focus ? focus->Id() : -1);
+}
+
+std::string Shown(const platform::Window& w) {
+  std::u16string text = w.Text();
+  if (auto* b = dynamic_cast<const platform::Button*>(&w)) text = b->Checked() ? u"on" : u"off";
+  if (auto* c = dynamic_cast<const platform::ComboBox*>(&w)) text = c->ItemText(c->Selection());
+  if (auto* l = dynamic_cast<const platform::ListView*>(&w)) text = l->CellText(l->Selection(), 0);
+  if (auto* t = dynamic_cast<const platform::TreeView*>(&w)) text = t->ItemText(t->Selection());
+  return (w.IsEnabled() ? "" : "disabled ") + platform::Utf16ToUtf8(text);
+}
+
+std::string Note(platform::Desktop& d, std::string_view args, std::vector<std::string>& notes) {
+  int id = 0;
+  const auto [end, ec] = std::from_chars(args.data(), args.data() + args.size(), id);
+  if (ec != std::errc() || end != args.data() + args.size()) return "note needs ID";
+  platform::Window* active = d.ActiveWindow();
+  auto* sheet = dynamic_cast<platform::PropertySheet*>(active);
+  platform::Window* page = sheet ? sheet->Page(sheet->ActivePage()) : active;
+  platform::Window* control = page ? page->Child(id) : nullptr;
+  if (!control) return "no control " + std::to_string(id);
+  notes.push_back(Shown(*control));
+  return "";
+}
+
+}  // namespace
+
+void WizardTest::SetUp() {
+  ShellTest::SetUp();
+  Dialogs().runChartWizard = RunChartWizard;
+  platform::AddDialogCommands(host_);
+  host_.AddCommand("observe", [this](platform::Desktop& d, std::string_view) {
+    observed_.push_back(Observe(d));
+    return std::string();
+  });
+  host_.AddCommand("note", [this](platform::Desktop& d, std::string_view args) { return Note(d, args, observed_); });
+  host_.AddCommand("golden", [](platform::Desktop& d, std::string_view name) {
+    ExpectMatchesGolden(d.Screen(), GoldenDir, std::string(name) + ".png", OutputDir);
+    return std::string();
+  });
+  desktop_.SetHost(&host_);
+  eventFile_ = (home_.Path() / "events.txt").string();
+  ASSERT_TRUE(StartEventLog(eventFile_));
+}
+
+void WizardTest::TearDown() {
+  StopEventLog();
+  ShellTest::TearDown();
+}
+
+void WizardTest::Run(int command, const std::string& script) {
+  host_.SetScript(script);
+  Command(command);
+  EXPECT_EQ(host_.Error(), "");
+  EXPECT_TRUE(host_.Finished()) << "the wizard closed before the script ended";
+}
+
+void WizardTest::RunNew(const std::string& script) { Run(CmdNew, script); }
+void WizardTest::RunEdit(const std::string& script) { Run(CmdEdit, script); }
+
+std::vector<std::string> WizardTest::Events() const {
+  std::vector<std::string> lines;
+  std::ifstream in(eventFile_);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+bool WizardTest::Logged(const std::string& line) const {
+  const std::vector<std::string> lines = Events();
+  return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+}  // namespace orrery::testing

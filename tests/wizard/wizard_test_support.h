@@ -1,0 +1,45 @@
+// The program started in a headless desktop with the wizard installed on
+// the Chart menu, driven by scripts of taps, keys, typed text and the
+// commands that act on controls by id (settext, click, select, expand,
+// page, ok, cancel). Scripts may also use:
+//   observe        notes the wizard's page on show and the id of the
+//                  focused control ("Place 1027"), or the title of another
+//                  dialog on top ("Caution !")
+//   note ID        notes what the control shows: an edit's text, the chosen
+//                  item of a combo box, list or tree, "on"/"off" for a
+//                  button, "disabled" before it when it is greyed
+//   golden NAME    compares the screen with tests/data/dialogs/wizard/NAME.png
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "shell/platform/headless_host.h"
+#include "shell_test_support.h"
+
+namespace orrery::testing {
+
+class WizardTest : public ShellTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Chooses "New" (or "Edit") in the Chart menu and runs the script until
+  // it ends; the script must close the wizard.
+  void RunNew(const std::string& script);
+  void RunEdit(const std::string& script);
+
+  // The lines of the event log (dialogs opened and closed) since SetUp.
+  std::vector<std::string> Events() const;
+  // Whether the events hold this line.
+  bool Logged(const std::string& line) const;
+
+  platform::HeadlessHost host_;
+  std::vector<std::string> observed_;
+
+ private:
+  void Run(int command, const std::string& script);
+  std::string eventFile_;
+};
+
+}  // namespace orrery::testing
