@@ -5,6 +5,7 @@
 #include "dialogs/chart_select.h"
 #include "dialogs/options_sheet.h"
 #include "dialogs/terminal.h"
+#include "dialogs/wizard/chart_wizard.h"
 #include "shell/dialog_hooks.h"
 #include "shell/wheel/view_bodies_dialog.h"
 
@@ -18,6 +19,7 @@ void InstallDialogs() {
   hooks.showCautionNotice = ShowCautionNotice;
   hooks.showTerminal = ShowTerminal;
   hooks.runViewBodies = RunViewBodiesDialog;
+  hooks.runChartWizard = RunChartWizard;
 }
 
 }  // namespace orrery

@@ -3,9 +3,9 @@
 
 namespace orrery {
 
-// Installs Chart select, Options, About, the caution notices, the terminal
-// and the wheel's View dialog into the shell's dialog hooks; the program
-// calls it before the shell starts.
+// Installs the New Chart wizard, Chart select, Options, About, the caution
+// notices, the terminal and the wheel's View dialog into the shell's dialog
+// hooks; the program calls it before the shell starts.
 void InstallDialogs();
 
 }  // namespace orrery

@@ -4,12 +4,9 @@
 #include <charconv>
 #include <fstream>
 
-#include "dialogs/wizard/chart_wizard.h"
 #include "golden_compare.h"
-#include "shell/dialog_hooks.h"
 #include "shell/platform/button.h"
 #include "shell/platform/combo_box.h"
-#include "shell/platform/dialog_script.h"
 #include "shell/platform/list_view.h"
 #include "shell/platform/property_sheet.h"
 #include "shell/platform/tree_view.h"
@@ -20,11 +17,6 @@
 namespace orrery::testing {
 
 namespace {
-
-namespace fs = std::filesystem;
-
-const fs::path GoldenDir = fs::path(ORRERY_SOURCE_DIR) / "tests/data/dialogs/wizard";
-const fs::path OutputDir = fs::path(ORRERY_BIN_DIR) / "../test-output/dialogs/wizard";
 
 std::string Observe(platform::Desktop& d) {
   platform::Window* active = d.ActiveWindow();
@@ -60,37 +52,33 @@ std::string Note(platform::Desktop& d, std::string_view args, std::vector<std::s
 }  // namespace
 
 void WizardTest::SetUp() {
-  ShellTest::SetUp();
-  Dialogs().runChartWizard = RunChartWizard;
-  platform::AddDialogCommands(host_);
+  DialogTest::SetUp();
   host_.AddCommand("observe", [this](platform::Desktop& d, std::string_view) {
     observed_.push_back(Observe(d));
     return std::string();
   });
   host_.AddCommand("note", [this](platform::Desktop& d, std::string_view args) { return Note(d, args, observed_); });
   host_.AddCommand("golden", [](platform::Desktop& d, std::string_view name) {
-    ExpectMatchesGolden(d.Screen(), GoldenDir, std::string(name) + ".png", OutputDir);
+    ExpectMatchesGolden(d.Screen(), DialogGoldenDir() / "wizard", std::string(name) + ".png",
+                        DialogOutputDir() / "wizard");
     return std::string();
   });
-  desktop_.SetHost(&host_);
   eventFile_ = (home_.Path() / "events.txt").string();
   ASSERT_TRUE(StartEventLog(eventFile_));
 }
 
 void WizardTest::TearDown() {
   StopEventLog();
-  ShellTest::TearDown();
+  DialogTest::TearDown();
 }
 
-void WizardTest::Run(int command, const std::string& script) {
-  host_.SetScript(script);
-  Command(command);
-  EXPECT_EQ(host_.Error(), "");
-  EXPECT_TRUE(host_.Finished()) << "the wizard closed before the script ended";
+void WizardTest::RunNew(const std::string& script) {
+  Drive(script, [this] { Command(CmdNew); });
 }
 
-void WizardTest::RunNew(const std::string& script) { Run(CmdNew, script); }
-void WizardTest::RunEdit(const std::string& script) { Run(CmdEdit, script); }
+void WizardTest::RunEdit(const std::string& script) {
+  Drive(script, [this] { Command(CmdEdit); });
+}
 
 std::vector<std::string> WizardTest::Events() const {
   std::vector<std::string> lines;

@@ -1,7 +1,7 @@
-// The program started in a headless desktop with the wizard installed on
-// the Chart menu, driven by scripts of taps, keys, typed text and the
-// commands that act on controls by id (settext, click, select, expand,
-// page, ok, cancel). Scripts may also use:
+// The program started in a headless desktop with its dialogs installed,
+// the wizard opened from the Chart menu and driven by scripts of taps,
+// keys, typed text and the commands that act on controls by id (settext,
+// click, select, expand, page, ok, cancel). Scripts may also use:
 //   observe        notes the wizard's page on show and the id of the
 //                  focused control ("Place 1027"), or the title of another
 //                  dialog on top ("Caution !")
@@ -14,12 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "shell/platform/headless_host.h"
-#include "shell_test_support.h"
+#include "dialog_test_support.h"
 
 namespace orrery::testing {
 
-class WizardTest : public ShellTest {
+class WizardTest : public DialogTest {
  protected:
   void SetUp() override;
   void TearDown() override;
@@ -34,11 +33,9 @@ class WizardTest : public ShellTest {
   // Whether the events hold this line.
   bool Logged(const std::string& line) const;
 
-  platform::HeadlessHost host_;
   std::vector<std::string> observed_;
 
  private:
-  void Run(int command, const std::string& script);
   std::string eventFile_;
 };
 
