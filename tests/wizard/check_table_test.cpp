@@ -125,21 +125,5 @@ ok
   EXPECT_EQ(shown.calendar, 1);
 }
 
-TEST_F(CalendarTest, AGregorianLeapDayIsAcceptedIn2000) {
-  Start();
-  RunNew(R"(
-settext 1018 Leap day
-settext 1019 2000
-settext 1020 2
-settext 1021 29
-settext 1022 0
-settext 1023 0
-ok
-)");
-  EXPECT_TRUE(Logged("close 110 1"));
-  EXPECT_EQ(chartSlots[0].record.day, 29);
-  EXPECT_EQ(chartSlots[0].record.calendar, 0);
-}
-
 }  // namespace
 }  // namespace orrery::testing
