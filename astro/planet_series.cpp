@@ -92,52 +92,95 @@ Vec3 EvaluatePlanet(double jd, const PlanetTheory& theory) {
   return SumPlanetSeries(jd, theory);
 }
 
+namespace {
+
+// The running sums of one series: the polynomial term's, and the periodic
+// terms' sums of A cos and of B sin kept apart until the end.
+struct SeriesSums {
+  double l = 0.0, b = 0.0, r = 0.0;
+  AmplitudePair periodicL = {0.0, 0.0}, periodicB = {0.0, 0.0}, periodicR = {0.0, 0.0};
+  const double* pl;
+  const double* pb;
+  const double* pr;
+};
+
+// Adds a run of periodic terms sharing the number of arguments and the
+// power of time: the multiples combined by the addition formulas, the
+// amplitudes by Horner's rule, both unrolled for the run.
+template <int Arguments, int Power>
+void AddPeriodicRun(const PlanetTerm* term, const PlanetTerm* end, const SinCos* angles,
+                    double t, SeriesSums& s) {
+  for (; term != end; ++term) {
+    SinCos angle = angles[term->angle[0]];
+    if constexpr (Arguments > 1) angle = AddAngle(angle, angles[term->angle[1]]);
+    if constexpr (Arguments > 2) angle = AddAngle(angle, angles[term->angle[2]]);
+    AmplitudePair l = LoadPair(s.pl), b = LoadPair(s.pb), r = LoadPair(s.pr);
+    for (int i = 1; i <= Power; ++i) {
+      l = l * t + LoadPair(s.pl + 2 * i);
+      b = b * t + LoadPair(s.pb + 2 * i);
+      r = r * t + LoadPair(s.pr + 2 * i);
+    }
+    s.pl += 2 * (Power + 1), s.pb += 2 * (Power + 1), s.pr += 2 * (Power + 1);
+    const AmplitudePair cosSin = {angle.cos, angle.sin};
+    s.periodicL += l * cosSin;
+    s.periodicB += b * cosSin;
+    s.periodicR += r * cosSin;
+  }
+}
+
+template <int Arguments>
+void AddPeriodicRun(int power, const PlanetTerm* term, const PlanetTerm* end,
+                    const SinCos* angles, double t, SeriesSums& s) {
+  switch (power) {
+    case 0: return AddPeriodicRun<Arguments, 0>(term, end, angles, t, s);
+    case 1: return AddPeriodicRun<Arguments, 1>(term, end, angles, t, s);
+    case 2: return AddPeriodicRun<Arguments, 2>(term, end, angles, t, s);
+    case 3: return AddPeriodicRun<Arguments, 3>(term, end, angles, t, s);
+    case 4: return AddPeriodicRun<Arguments, 4>(term, end, angles, t, s);
+    case 5: return AddPeriodicRun<Arguments, 5>(term, end, angles, t, s);
+    case 6: return AddPeriodicRun<Arguments, 6>(term, end, angles, t, s);
+    default: return AddPeriodicRun<Arguments, 7>(term, end, angles, t, s);
+  }
+}
+
+// The polynomial term: only the longitude is reduced to a circle.
+void AddPolynomialTerm(int power, double t, SeriesSums& s) {
+  double l = *s.pl++, b = *s.pb++, r = *s.pr++;
+  for (int i = 0; i < power; ++i) {
+    l = l * t + *s.pl++;
+    b = b * t + *s.pb++;
+    r = r * t + *s.pr++;
+  }
+  s.l += NormalizeArcsec(l);
+  s.b += b;
+  s.r += r;
+}
+
+}  // namespace
+
 Vec3 SumPlanetSeries(double jd, const PlanetTheory& theory) {
   const double t = PlanetTime(jd);
   const SinCos* angles = &MultipleAngles.entries[0][0];
-  // The polynomial term's sums, and the periodic terms' sums of A cos and of
-  // B sin kept apart until the end.
-  double sumL = 0.0, sumB = 0.0, sumR = 0.0;
-  AmplitudePair periodicL = {0.0, 0.0}, periodicB = {0.0, 0.0}, periodicR = {0.0, 0.0};
-  const double* pl = theory.longitude;
-  const double* pb = theory.latitude;
-  const double* pr = theory.radius;
-  for (const PlanetTerm* term = theory.terms; term != theory.terms + theory.termCount; ++term) {
-    const int nt = term->power;
-    if (term->arguments == 0) {
-      // Polynomial term: only the longitude is reduced to a circle.
-      double l = *pl++, b = *pb++, r = *pr++;
-      for (int i = 0; i < nt; ++i) {
-        l = l * t + *pl++;
-        b = b * t + *pb++;
-        r = r * t + *pr++;
-      }
-      sumL += NormalizeArcsec(l);
-      sumB += b;
-      sumR += r;
-      continue;
+  SeriesSums s;
+  s.pl = theory.longitude, s.pb = theory.latitude, s.pr = theory.radius;
+  const PlanetTerm* const end = theory.terms + theory.termCount;
+  for (const PlanetTerm* term = theory.terms; term != end;) {
+    // Terms come grouped by their number of arguments and power of time.
+    const PlanetTerm* run = term + 1;
+    while (run != end && run->arguments == term->arguments && run->power == term->power) ++run;
+    switch (term->arguments) {
+      case 0:
+        for (; term != run; ++term) AddPolynomialTerm(term->power, t, s);
+        break;
+      case 1: AddPeriodicRun<1>(term->power, term, run, angles, t, s); break;
+      case 2: AddPeriodicRun<2>(term->power, term, run, angles, t, s); break;
+      default: AddPeriodicRun<3>(term->power, term, run, angles, t, s); break;
     }
-    // Periodic term: its multiples combined by the addition formulas. Terms
-    // come grouped by their number of arguments, so these tests are cheap.
-    SinCos angle = angles[term->angle[0]];
-    if (term->arguments > 1) angle = AddAngle(angle, angles[term->angle[1]]);
-    if (term->arguments > 2) angle = AddAngle(angle, angles[term->angle[2]]);
-    AmplitudePair l = LoadPair(pl), b = LoadPair(pb), r = LoadPair(pr);
-    pl += 2, pb += 2, pr += 2;
-    for (int i = 0; i < nt; ++i) {
-      l = l * t + LoadPair(pl);
-      b = b * t + LoadPair(pb);
-      r = r * t + LoadPair(pr);
-      pl += 2, pb += 2, pr += 2;
-    }
-    const AmplitudePair cosSin = {angle.cos, angle.sin};
-    periodicL += l * cosSin;
-    periodicB += b * cosSin;
-    periodicR += r * cosSin;
+    term = run;
   }
-  sumL += LaneSum(periodicL);
-  sumB += LaneSum(periodicB);
-  sumR += LaneSum(periodicR);
+  const double sumL = s.l + LaneSum(s.periodicL);
+  const double sumB = s.b + LaneSum(s.periodicB);
+  const double sumR = s.r + LaneSum(s.periodicR);
   return {sumL * RadiansPerArcsec, sumB * RadiansPerArcsec,
           (sumR * RadiansPerArcsec + 1.0) * theory.distance};
 }

@@ -28,6 +28,9 @@ PLANETS = [  # (file, C++ name), in BodyId order 2..10
     ("pluto", "Pluto"),
 ]
 MULTIPLE_ANGLE_ROW_LENGTH = 24
+# The evaluator unrolls periodic amplitudes up to this power of time
+# (astro/planet_series.cpp).
+MAX_PERIODIC_POWER = 7
 
 # Lunar tables in evaluation order: (name, row type, integers per row).
 LUNAR_TABLES = [
@@ -121,6 +124,8 @@ def read_planet(path):
             fail(f"{path}: only the first term may be the polynomial term")
         if np_ > 3:
             fail(f"{path}: term {k + 1} combines more than three arguments")
+        if nt > MAX_PERIODIC_POWER and np_ > 0:
+            fail(f"{path}: term {k + 1} has amplitudes beyond power {MAX_PERIODIC_POWER} of time")
         angles = []
         for j, m in zip(values[1:-1:2], values[2:-1:2]):
             if not 1 <= m <= 9 or abs(j) > harmonics[m - 1] or abs(j) > MULTIPLE_ANGLE_ROW_LENGTH:
