@@ -1,5 +1,6 @@
 #include "chart/aspects.h"
 
+#include <array>
 #include <cmath>
 
 #include "chart/chart_slot.h"
@@ -58,14 +59,24 @@ const AspectInfo aspectInfo[AspectRowCount] = {
 };
 
 int AspectBetween(int bodyA, double longitudeA, int bodyB, double longitudeB) {
-  double separation = Separation(longitudeA, longitudeB) * RadToDeg;
+  const double separation = Separation(longitudeA, longitudeB) * RadToDeg;
+  // Rows within the widest pair orb, found without a branch per row; at most
+  // a few remain, tried in AspectId order.
+  static const auto angles = [] {
+    std::array<double, AspectRowCount> a{};
+    for (int kind = Conjunction; kind < AspectRowCount; ++kind) a[kind] = aspectInfo[kind].angle;
+    return a;
+  }();
+  unsigned near = 0;
   for (int kind = Conjunction; kind < AspectRowCount; ++kind) {
-    double deviation = std::fabs(separation - aspectInfo[kind].angle);
-    if (deviation > LargestPairOrb) continue;
-    int orbA = currentOrbs[kind][bodyA];
-    int orbB = currentOrbs[kind][bodyB];
+    near |= unsigned(std::fabs(separation - angles[kind]) <= LargestPairOrb) << kind;
+  }
+  for (; near != 0; near &= near - 1) {
+    const int kind = __builtin_ctz(near);
+    const int orbA = currentOrbs[kind][bodyA];
+    const int orbB = currentOrbs[kind][bodyB];
     if (orbA <= 0 || orbB <= 0) continue;
-    if (deviation <= ((orbA + orbB) * 0.5) * 0.5) return kind;
+    if (std::fabs(separation - aspectInfo[kind].angle) <= ((orbA + orbB) * 0.5) * 0.5) return kind;
   }
   return NoAspect;
 }
