@@ -191,7 +191,10 @@ void LoadAtlasEntry(AtlasRef ref) {
 
 void ApplyAtlasEntry(AtlasRef ref) {
   if (ref <= 0 || ref == MakeAtlasRef(0, 0, 0, OpenedAtlas().firstCity)) return;
-  ChartRecord& r = currentRecord;
+  CopyAtlasEntry(ref, currentRecord);
+}
+
+void CopyAtlasEntry(AtlasRef ref, ChartRecord& r) {
   atlasCursor.moment = {r.year, r.month, r.day, r.hour, r.minute};
   LoadAtlasEntry(ref);
   CopyText(r.country, RecordCountryUnits, atlasCursor.countryName);

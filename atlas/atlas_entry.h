@@ -19,12 +19,16 @@
 
 namespace orrery {
 
+struct ChartRecord;
+
 // Loads the city, province or country of ref for the AtlasCursor's moment.
 // The country's rule block applies first, then the province's.
 void LoadAtlasEntry(AtlasRef ref);
-// LoadAtlasEntry for the current ChartRecord's moment, copied into the
-// record (names, position, corrections, localTime, dateGap). Nothing
-// happens for ref 0 or the first city record (the city list's "no choice").
+// LoadAtlasEntry for the moment of r, copied into r: names, position,
+// corrections, localTime and dateGap.
+void CopyAtlasEntry(AtlasRef ref, ChartRecord& r);
+// CopyAtlasEntry into the current ChartRecord. Nothing happens for ref 0 or
+// the first city record (the city list's "no choice").
 void ApplyAtlasEntry(AtlasRef ref);
 
 }  // namespace orrery

@@ -76,27 +76,6 @@ AtlasRef FindNatalCity(const ChartRecord& natal) {
   return FindAtlasCity(name);
 }
 
-// The city's names, position and corrections for the record's moment.
-void TakeAtlasEntry(AtlasRef city, ChartRecord& r) {
-  atlasCursor.moment = {r.year, r.month, r.day, r.hour, r.minute};
-  LoadAtlasEntry(city);
-  CopyText(r.country, RecordCountryUnits, atlasCursor.countryName);
-  CopyText(r.state, RecordStateUnits, atlasCursor.provinceName);
-  CopyText(r.city, RecordCityUnits, atlasCursor.cityName);
-  r.latDegrees = static_cast<std::uint16_t>(atlasCursor.latDegrees);
-  r.latMinutes = static_cast<std::uint8_t>(atlasCursor.latMinutes);
-  r.north = static_cast<std::uint32_t>(atlasCursor.north);
-  r.lonDegrees = static_cast<std::uint16_t>(atlasCursor.lonDegrees);
-  r.lonMinutes = static_cast<std::uint8_t>(atlasCursor.lonMinutes);
-  r.east = static_cast<std::uint32_t>(atlasCursor.east);
-  r.zoneHours = static_cast<std::uint8_t>(atlasCursor.zoneHours);
-  r.zoneMinutes = static_cast<std::uint8_t>(atlasCursor.zoneMinutes);
-  r.zonePlus = static_cast<std::uint32_t>(atlasCursor.zonePlus);
-  r.dstHours = static_cast<std::uint8_t>(atlasCursor.dstHours);
-  r.dstMinutes = static_cast<std::uint8_t>(atlasCursor.dstMinutes);
-  r.dstPlus = static_cast<std::uint32_t>(atlasCursor.dstPlus);
-}
-
 }  // namespace
 
 void SetPresentClock(std::int64_t (*clock)()) { presentClock = clock; }
@@ -117,9 +96,9 @@ void BuildPresentChart() {
     // The rules are keyed by local time: take the corrections at the UT
     // moment, then again at the local moment they give.
     SetMoment(ut, r);
-    TakeAtlasEntry(city, r);
+    CopyAtlasEntry(city, r);
     SetMoment(LocalSeconds(ut, r), r);
-    TakeAtlasEntry(city, r);
+    CopyAtlasEntry(city, r);
   }
   CloseAtlas();
   SetMoment(LocalSeconds(ut, r), r);
