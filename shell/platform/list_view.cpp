@@ -160,17 +160,7 @@ int ListView::OnMessage(const Message& m) {
       return 0;
     }
     case MsgType::Scroll:
-      switch (ScrollAction(m.code)) {
-        case ScrollAction::LineUp: ScrollTo(top_ - 1); break;
-        case ScrollAction::LineDown: ScrollTo(top_ + 1); break;
-        case ScrollAction::PageUp: ScrollTo(top_ - VisibleRows()); break;
-        case ScrollAction::PageDown: ScrollTo(top_ + VisibleRows()); break;
-        case ScrollAction::ThumbTrack:
-        case ScrollAction::ThumbPosition: ScrollTo(m.value); break;
-        case ScrollAction::Top: ScrollTo(0); break;
-        case ScrollAction::Bottom: ScrollTo(RowCount()); break;
-        case ScrollAction::EndScroll: break;
-      }
+      ScrollTo(ScrolledTop(ScrollAction(m.code), top_, VisibleRows(), RowCount(), m.value));
       return 0;
     case MsgType::SetFocus:
     case MsgType::KillFocus:

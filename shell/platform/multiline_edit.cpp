@@ -80,17 +80,7 @@ int MultiLineEdit::OnMessage(const Message& m) {
       Focus();
       return 0;
     case MsgType::Scroll:
-      switch (ScrollAction(m.code)) {
-        case ScrollAction::LineUp: ScrollTo(top_ - 1); break;
-        case ScrollAction::LineDown: ScrollTo(top_ + 1); break;
-        case ScrollAction::PageUp: ScrollTo(top_ - VisibleLines()); break;
-        case ScrollAction::PageDown: ScrollTo(top_ + VisibleLines()); break;
-        case ScrollAction::ThumbTrack:
-        case ScrollAction::ThumbPosition: ScrollTo(m.value); break;
-        case ScrollAction::Top: ScrollTo(0); break;
-        case ScrollAction::Bottom: ScrollTo(int(lines_.size())); break;
-        case ScrollAction::EndScroll: break;
-      }
+      ScrollTo(ScrolledTop(ScrollAction(m.code), top_, VisibleLines(), int(lines_.size()), m.value));
       return 0;
     case MsgType::Key:
       if (m.value == 0) {

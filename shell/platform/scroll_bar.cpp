@@ -164,4 +164,19 @@ int ScrollBar::OnMessage(const Message& m) {
   }
 }
 
+int ScrolledTop(ScrollAction action, int top, int page, int rows, int value) {
+  switch (action) {
+    case ScrollAction::LineUp: return top - 1;
+    case ScrollAction::LineDown: return top + 1;
+    case ScrollAction::PageUp: return top - page;
+    case ScrollAction::PageDown: return top + page;
+    case ScrollAction::ThumbTrack:
+    case ScrollAction::ThumbPosition: return value;
+    case ScrollAction::Top: return 0;
+    case ScrollAction::Bottom: return rows;
+    case ScrollAction::EndScroll: break;
+  }
+  return top;
+}
+
 }  // namespace orrery::platform

@@ -53,4 +53,9 @@ class ScrollBar : public Window {
   int dragPos_ = 0;
 };
 
+// The first row of a scrolled list after a scroll-bar action: top and page
+// are the list's first row and rows in view, rows its length, value the
+// message's thumb position. The list clamps the result to its range.
+int ScrolledTop(ScrollAction action, int top, int page, int rows, int value);
+
 }  // namespace orrery::platform
