@@ -6,11 +6,11 @@
 #include <cstdio>
 #include <string>
 
+#include "foundation/wide_string.h"
 #include "shell/glyphs/register_glyphs.h"
 #include "shell/glyphs/sheet_preview.h"
 #include "shell/platform/draw_context.h"
 #include "shell/platform/png_io.h"
-#include "shell/platform/unicode.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ void DrawZoomed(platform::Surface& s, const platform::Image& img, int x0, int y0
 }
 
 std::u16string Label(const glyphs::StoredGlyph& g) {
-  return platform::Utf8ToUtf16((g.kind == glyphs::ResourceKind::Icon ? "icon " : "bitmap ") +
+  return FromUtf8((g.kind == glyphs::ResourceKind::Icon ? "icon " : "bitmap ") +
                                std::to_string(g.id) + " " + g.what);
 }
 

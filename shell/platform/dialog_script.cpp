@@ -3,6 +3,7 @@
 #include <charconv>
 #include <string>
 
+#include "foundation/wide_string.h"
 #include "shell/platform/combo_box.h"
 #include "shell/platform/combo_popup.h"
 #include "shell/platform/desktop.h"
@@ -12,7 +13,6 @@
 #include "shell/platform/nav_bar.h"
 #include "shell/platform/property_sheet.h"
 #include "shell/platform/tree_view.h"
-#include "shell/platform/unicode.h"
 
 namespace orrery::platform {
 
@@ -84,7 +84,7 @@ std::string SetTextCommand(HeadlessHost& host, Desktop& d, std::string_view args
   TapControl(host, id, [](Window& w) { return std::optional<Rect>(w.ClientRect()); });
   PressKey(host, kKeyHome);
   PressKey(host, kKeyEnd, kModShift);
-  const std::u16string typed = Utf8ToUtf16(text);
+  const std::u16string typed = FromUtf8(text);
   if (typed.empty()) PressKey(host, kKeyDelete);
   for (char16_t c : typed) host.QueueEvent([c](Desktop& d) { d.InjectChar(c); });
   return "";
@@ -139,7 +139,7 @@ std::string SelectCommand(HeadlessHost& host, Desktop& d, std::string_view args,
 std::string PageCommand(HeadlessHost& host, Desktop& d, std::string_view args) {
   auto* sheet = dynamic_cast<PropertySheet*>(d.ActiveWindow());
   if (!sheet) return "no property sheet";
-  const std::u16string title = Utf8ToUtf16(args);
+  const std::u16string title = FromUtf8(args);
   for (int i = 0; i < sheet->PageCount(); ++i) {
     if (sheet->PageTitle(i) != title) continue;
     Tap(host, [i](Desktop& d) -> std::optional<Point> {

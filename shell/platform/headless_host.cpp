@@ -5,10 +5,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "foundation/wide_string.h"
 #include "shell/platform/desktop.h"
 #include "shell/platform/key_names.h"
 #include "shell/platform/png_io.h"
-#include "shell/platform/unicode.h"
 
 namespace orrery::platform {
 
@@ -145,7 +145,7 @@ std::string HeadlessHost::RunBuiltIn(Desktop& desktop, std::string_view word, st
     return "";
   }
   if (word == "text") {
-    for (char16_t c : Utf8ToUtf16(args)) {
+    for (char16_t c : FromUtf8(args)) {
       QueueEvent([c](Desktop& d) { d.InjectChar(c); });
     }
     return "";

@@ -3,11 +3,11 @@
 #include <chrono>
 #include <string>
 
+#include "foundation/wide_string.h"
 #include "shell/platform/clock.h"
 #include "shell/platform/control.h"
 #include "shell/platform/draw_context.h"
 #include "shell/platform/theme.h"
-#include "shell/platform/unicode.h"
 
 namespace orrery::platform {
 
@@ -110,7 +110,7 @@ void MonthCalendar::Paint(DrawContext& dc) {
   dc.SetBackMode(BackMode::Transparent);
   dc.SelectFont(Font::FromPoints(Typeface::TahomaBold, 8));
   dc.SetTextColour(theme::kHighlightText);
-  const std::u16string title = std::u16string(kMonths[month_ - 1]) + u" " + Utf8ToUtf16(std::to_string(year_));
+  const std::u16string title = std::u16string(kMonths[month_ - 1]) + u" " + FromUtf8(std::to_string(year_));
   dc.DrawText(title, {0, 0, w, kHeaderHeight}, kAlignCentre | kAlignMiddle);
   // Arrows: small triangles, drawn only where the range allows turning.
   const bool canBack = !min_ || Date{year_, month_, 1} > *min_;
@@ -138,7 +138,7 @@ void MonthCalendar::Paint(DrawContext& dc) {
       dc.Rectangle(r);
     }
     dc.SetTextColour(!InRange(date) ? theme::kGreyText : lit ? theme::kHighlightText : theme::kText);
-    dc.DrawText(Utf8ToUtf16(std::to_string(d)), r, kAlignCentre | kAlignMiddle);
+    dc.DrawText(FromUtf8(std::to_string(d)), r, kAlignCentre | kAlignMiddle);
   }
 }
 

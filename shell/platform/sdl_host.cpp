@@ -9,8 +9,8 @@
 #include <semaphore>
 #include <thread>
 
+#include "foundation/wide_string.h"
 #include "shell/platform/desktop.h"
-#include "shell/platform/unicode.h"
 
 namespace orrery::platform {
 
@@ -213,7 +213,7 @@ bool SdlHost::WaitInput(Desktop& desktop) {
         }
         break;
       case SDL_TEXTINPUT:
-        for (char16_t c : Utf8ToUtf16(e.text.text)) desktop.InjectChar(c);
+        for (char16_t c : FromUtf8(e.text.text)) desktop.InjectChar(c);
         return true;
       default:
         break;

@@ -1,9 +1,11 @@
-// Conversions between the UTF-8 of files and hosts and the UTF-16 of the
-// program's texts.
+// The code points of the program's UTF-16 texts, for the fonts. The
+// conversions to and from UTF-8 are foundation's (foundation/wide_string.h).
 #pragma once
 
 #include <string>
 #include <string_view>
+
+#include "foundation/wide_string.h"
 
 namespace orrery::platform {
 
@@ -11,8 +13,6 @@ namespace orrery::platform {
 // surrogate decodes as U+FFFD.
 char32_t NextCodePoint(std::u16string_view text, size_t& i);
 
-// Malformed UTF-8 sequences become U+FFFD.
-std::u16string Utf8ToUtf16(std::string_view utf8);
-std::string Utf16ToUtf8(std::u16string_view utf16);
+inline std::string Utf16ToUtf8(std::u16string_view utf16) { return ToUtf8(utf16); }
 
 }  // namespace orrery::platform
