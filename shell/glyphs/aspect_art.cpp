@@ -11,11 +11,7 @@ namespace orrery::glyphs {
 
 namespace {
 
-// AspectInfo colours hold red in the low byte.
-Colour AspectColour(int aspect) {
-  const uint32_t v = aspectInfo[aspect].colour;
-  return platform::Rgb(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
-}
+Colour AspectColour(int aspect) { return Colour::FromRedLow(aspectInfo[aspect].colour); }
 
 // The largest square of the box, centred.
 Box CentredSquare(const Box& b) {

@@ -65,6 +65,11 @@ struct Colour {
   static constexpr Colour FromPacked(uint32_t v) {
     return {uint8_t(v >> 16), uint8_t(v >> 8), uint8_t(v)};
   }
+  // A colour packed the other way round, red in the low byte (0x00BBGGRR), as
+  // the chart's tables hold their colours.
+  static constexpr Colour FromRedLow(uint32_t v) {
+    return {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16)};
+  }
   friend bool operator==(Colour, Colour) = default;
 };
 

@@ -142,13 +142,9 @@ double GlyphAngle(int body) {
                     BodyTable[body].glyphY + g.halfHeight);
 }
 
-platform::Colour AspectColour(const AspectInfo& info) {
-  return platform::Rgb(info.colour & 0xFF, (info.colour >> 8) & 0xFF, (info.colour >> 16) & 0xFF);
-}
-
 void DrawAspectLine(DrawContext& dc, int kind, double a, double b) {
   const AspectInfo& info = aspectInfo[kind];
-  const platform::Colour colour = AspectColour(info);
+  const platform::Colour colour = platform::Colour::FromRedLow(info.colour);
   const Point p = PointAt(InnerCentre, a, AspectEndRadius);
   const Point q = PointAt(InnerCentre, b, AspectEndRadius);
   if (kind == Conjunction) {
