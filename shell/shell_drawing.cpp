@@ -1,5 +1,7 @@
 #include "shell/shell_drawing.h"
 
+#include "shell/wheel/wheel_geometry.h"
+
 namespace orrery {
 
 using platform::Brush;
@@ -42,7 +44,7 @@ void CreateTextBuffer(platform::Size client) {
 void CreateWheelBuffers(platform::Size client) {
   const int viewHeight = client.height - ViewBottomMargin;
   shellDrawing.wheelBuffer = Surface(client.width, viewHeight);
-  for (Surface& inner : shellDrawing.wheelInner) inner = Surface(WheelInnerSize, WheelInnerSize);
+  for (Surface& inner : shellDrawing.wheelInner) inner = Surface(WheelInnerSide, WheelInnerSide);
   shellDrawing.wheelCentre = {client.width / 2 + 4, viewHeight / 2 + 10};
 }
 

@@ -15,8 +15,6 @@ namespace orrery {
 inline constexpr int ViewBottomMargin = 26;
 // Width of the scroll bar beside the text views.
 inline constexpr int ViewScrollBarWidth = 14;
-// Side of the wheel view's two inner bitmaps.
-inline constexpr int WheelInnerSize = 168;
 
 struct ShellDrawing {
   // Tahoma at 8, 9, 10, 11 and 14 points, and bold at 11 points.
@@ -28,7 +26,8 @@ struct ShellDrawing {
 
   // Shared by the Info, Planets and Aspects views: client width - 14 by 2000.
   platform::Surface textBuffer;
-  // The wheel view: its whole view area, and two inner bitmaps of 168 x 168.
+  // The wheel view: its whole view area, and two inner bitmaps of
+  // WheelInnerSide square (wheel/wheel_geometry.h).
   platform::Surface wheelBuffer;
   platform::Surface wheelInner[2];
   // Centre of the wheel in window coordinates.

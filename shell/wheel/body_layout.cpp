@@ -33,8 +33,8 @@ constexpr double SunPlacementRadius = 81.0;
 constexpr double InnerPlacementRadius = 43.0;
 // The relaxation keeps glyph centres off the ring's inner edge and beyond
 // the central circle plus the body's inner margin.
-constexpr double RingLimit = 84.0;
-constexpr double CircleLimit = 40.0;
+constexpr double RingLimit = SignRingInnerRadius;
+constexpr double CircleLimit = CentralCircleRadius;
 // Wrap-around window of the angle comparisons.
 constexpr double NearZero = 50.0 * DegToRad;
 constexpr double NearTurn = 310.0 * DegToRad;
