@@ -69,7 +69,7 @@ void DrawSignRing(DrawContext& dc, double ascendant) {
   }
   for (int sign = 1; sign <= 12; ++sign) {
     const glyphs::GlyphRef& glyph = glyphs::kSignGlyphs[sign].wheel;
-    const double a = Normalize2Pi(Pi + ascendant - (30 * (sign - 1) + 15) * DegToRad);
+    const double a = ScreenAngle((30 * (sign - 1) + 15) * DegToRad, ascendant);
     const Point p = PointAt(Centre(), a, SignGlyphRadius);
     DrawIcon(dc, glyph.id, p.x - glyph.width / 2, p.y - glyph.height / 2);
   }
