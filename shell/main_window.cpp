@@ -165,13 +165,18 @@ void MainWindow::SelectHouseSystem(int id) {
     }
   }
   RecomputeHouses();
-  ViewRecord& wheel = viewRecords[NatalChartView];
-  wheel.needsRender = true;
-  for (bool& flag : wheel.layerFlags) flag = true;
+  MarkForRender(viewRecords[NatalChartView]);
   viewRecords[HouseCuspsView].needsRender = true;
   viewRecords[PlanetsView].needsRender = true;
   viewRecords[InfoView].needsRender = true;
   Invalidate(true);
+}
+
+void MainWindow::EnableAspectButtons() {
+  if (!toolBar_) return;
+  for (int aspect = 1; aspect <= AspectButtonCount; ++aspect) {
+    toolBar_->EnableButton(AspectButtonCommand(aspect), AspectPresent(aspect) != 0);
+  }
 }
 
 void MainWindow::RefreshAfterChartChange() {
@@ -180,11 +185,9 @@ void MainWindow::RefreshAfterChartChange() {
   presentMomentState = currentSlotIndex == 1 ? 255 : 0;
   for (int aspect = 1; aspect <= AspectButtonCount; ++aspect) {
     aspectButtonChecked[aspect] = false;
-    if (toolBar_) {
-      toolBar_->Check(AspectButtonCommand(aspect), false);
-      toolBar_->EnableButton(AspectButtonCommand(aspect), AspectPresent(aspect) != 0);
-    }
+    if (toolBar_) toolBar_->Check(AspectButtonCommand(aspect), false);
   }
+  EnableAspectButtons();
   ShowView(shellState.currentView);
   MarkAllViews();
   Invalidate(true);

@@ -40,6 +40,8 @@ class MainWindow : public platform::Window {
   // After the chart on show changed: aspect buttons reset and enabled by
   // the new chart, the current view entered again, every view to render.
   void RefreshAfterChartChange();
+  // Enables the aspect buttons of the aspects that the shown bodies form.
+  void EnableAspectButtons();
   // The menu of a view's menu bar, or nullptr when the view has none.
   platform::Menu* MenuOfView(int view);
 

@@ -41,11 +41,13 @@ int ScrollTarget(platform::ScrollAction action, int value, int pos, int scrollMa
   return std::clamp(pos, 0, std::max(scrollMax, 0));
 }
 
+void MarkForRender(ViewRecord& record) {
+  record.needsRender = true;
+  std::fill(std::begin(record.layerFlags), std::end(record.layerFlags), true);
+}
+
 void MarkAllViews() {
-  for (ViewRecord& record : viewRecords) {
-    record.needsRender = true;
-    std::fill(std::begin(record.layerFlags), std::end(record.layerFlags), true);
-  }
+  for (ViewRecord& record : viewRecords) MarkForRender(record);
 }
 
 void ResetShellState() {

@@ -70,7 +70,9 @@ void AppendScrollStop(ViewRecord& record, int y);
 // of a scroll gesture keep pos.
 int ScrollTarget(platform::ScrollAction action, int value, int pos, int scrollMax);
 
-// Every view must render again, the wheel with all three layers.
+// The view must render again, the wheel with all three layers.
+void MarkForRender(ViewRecord& record);
+// Every view must render again.
 void MarkAllViews();
 
 // The aspect tool bar: one checked flag per AspectId 1..12 (index 0 unused).

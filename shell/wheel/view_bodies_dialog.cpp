@@ -3,8 +3,6 @@
 #include <string>
 
 #include "astro/body_table.h"
-#include "chart/aspects.h"
-#include "shell/dialog_hooks.h"
 #include "shell/main_window.h"
 #include "shell/platform/button.h"
 #include "shell/platform/draw_context.h"
@@ -91,14 +89,8 @@ void ViewBodiesDialog::Apply() {
     BodyTable[body].placedByLayout = 0;
     BodyTable[body].shown = 0;
   }
-  if (MainWindow* main = TheMainWindow(); main && main->AspectToolBar()) {
-    for (int aspect = 1; aspect <= AspectButtonCount; ++aspect) {
-      main->AspectToolBar()->EnableButton(AspectButtonCommand(aspect), AspectPresent(aspect) != 0);
-    }
-  }
-  ViewRecord& wheel = viewRecords[NatalChartView];
-  wheel.needsRender = true;
-  for (bool& flag : wheel.layerFlags) flag = true;
+  if (MainWindow* main = TheMainWindow()) main->EnableAspectButtons();
+  MarkForRender(viewRecords[NatalChartView]);
   // The glyphs move: a pop-up would point beside its body, or at none.
   HideBodyPopup();
 }
