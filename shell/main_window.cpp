@@ -51,6 +51,13 @@ platform::Image BitmapOrBlank(int id, const Rect& part) {
   return platform::Image(part.Width(), part.Height());
 }
 
+// Checks the "House Systems" item of the system id and clears the others.
+void CheckHouseSystem(platform::Menu& menu, int id) {
+  for (const HouseSystemInfo& system : houseSystemInfo) {
+    menu.Check(system.menuCommand, system.id == id);
+  }
+}
+
 // The chart slot on show holds a sample chart ("Edit" is not offered).
 bool SampleChartOnShow() { return IsSampleChart(CurrentSlot().record.id); }
 
@@ -79,9 +86,7 @@ void MainWindow::CreateBars() {
     if (!menu) continue;
     platform::MenuBar& bar = desktop.Add<platform::MenuBar>(*this, *menu);
     bar.Show(false);
-    for (const HouseSystemInfo& system : houseSystemInfo) {
-      bar.GetMenu().Check(system.menuCommand, system.id == currentHouseSystem);
-    }
+    CheckHouseSystem(bar.GetMenu(), currentHouseSystem);
     menuBars_[size_t(view)] = &bar;
   }
   if (platform::MenuBar* planets = menuBars_[PlanetsView]) {
@@ -143,9 +148,7 @@ void MainWindow::ShowView(int view) {
   shellState.currentView = std::int8_t(view);
   if (view != old) LogEvent("view " + std::to_string(view));
   if (platform::Menu* menu = MenuOfView(view)) {
-    for (const HouseSystemInfo& system : houseSystemInfo) {
-      menu->Check(system.menuCommand, system.id == currentHouseSystem);
-    }
+    CheckHouseSystem(*menu, currentHouseSystem);
     menu->Enable(CmdEdit, !SampleChartOnShow());
   }
 }
@@ -159,11 +162,7 @@ void MainWindow::RecomputeHouses() {
 void MainWindow::SelectHouseSystem(int id) {
   if (id < 0 || id >= HouseSystemCount) return;
   currentHouseSystem = std::int8_t(id);
-  if (platform::Menu* menu = MenuOfView(shellState.currentView)) {
-    for (const HouseSystemInfo& system : houseSystemInfo) {
-      menu->Check(system.menuCommand, system.id == id);
-    }
-  }
+  if (platform::Menu* menu = MenuOfView(shellState.currentView)) CheckHouseSystem(*menu, id);
   RecomputeHouses();
   MarkForRender(viewRecords[NatalChartView]);
   viewRecords[HouseCuspsView].needsRender = true;
