@@ -27,11 +27,11 @@ void DrawGlyphRow(platform::DrawContext& dc, const int* bodies, int count, int x
   }
 }
 
-const char16_t* HouseSystemName() {
-  const int system = currentHouseSystem >= 0 && currentHouseSystem < HouseSystemCount
-                         ? currentHouseSystem
-                         : 0;
-  return LocalizedString(houseSystemInfo[system].nameStringId);
+const HouseSystemInfo& HouseSystemInUse() {
+  const bool known = currentHouseSystem >= 0 && currentHouseSystem < HouseSystemCount;
+  return houseSystemInfo[known ? currentHouseSystem : 0];
 }
+
+const char16_t* HouseSystemName() { return LocalizedString(HouseSystemInUse().nameStringId); }
 
 }  // namespace orrery

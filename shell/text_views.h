@@ -7,6 +7,7 @@
 // bottom y" stands left-aligned from x with its bottom edge at y.
 #pragma once
 
+#include "chart/house_systems.h"
 #include "shell/platform/draw_context.h"
 
 namespace orrery {
@@ -31,6 +32,8 @@ void DrawSmallGlyph(platform::DrawContext& dc, int body, int x, int top);
 // The small glyphs of a row of bodies, from x with their bottoms at bottom,
 // 5 pixels apart.
 void DrawGlyphRow(platform::DrawContext& dc, const int* bodies, int count, int x, int bottom);
+// The house system in use (Placidus's row for an id out of range).
+const HouseSystemInfo& HouseSystemInUse();
 // The localised name of the house system in use.
 const char16_t* HouseSystemName();
 

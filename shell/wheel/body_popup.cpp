@@ -5,8 +5,6 @@
 
 #include "astro/body_table.h"
 #include "chart/factors.h"
-#include "chart/house_systems.h"
-#include "chart/live_settings.h"
 #include "chart/object_info.h"
 #include "foundation/localized_strings.h"
 #include "shell/draw_helpers.h"
@@ -16,6 +14,7 @@
 #include "shell/shell_drawing.h"
 #include "shell/shell_state.h"
 #include "shell/text_format.h"
+#include "shell/text_views.h"
 #include "shell/wheel/wheel_hit_test.h"
 #include "shell/wheel_view.h"
 
@@ -122,8 +121,7 @@ void BodyPopup::Paint(DrawContext& dc) {
   DrawPatternLine(dc, 43, 36, 43, 52, grey, PatternDotted);
   if (BodyTable[body_].retrograde) DrawTextLeft(dc, u"R", 5, -1, 52);
   DrawTextLeft(dc, FormatText("%2d", HouseNumber(body_)), 18, -1, 52);
-  const int system = currentHouseSystem >= 0 && currentHouseSystem < HouseSystemCount ? currentHouseSystem : 0;
-  DrawTextLeft(dc, std::u16string(1, char16_t(houseSystemInfo[system].code)), 34, -1, 52);
+  DrawTextLeft(dc, std::u16string(1, char16_t(HouseSystemInUse().code)), 34, -1, 52);
   // A frame sets the pop-up off from the wheel under it.
   dc.SelectPen(platform::Pen{platform::kBlack});
   dc.SelectBrush(platform::Brush::Null());
