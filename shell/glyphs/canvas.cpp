@@ -164,17 +164,8 @@ void Canvas::FillBox(const Box& b, Colour c) {
   });
 }
 
-void Canvas::ClearBox(const Box& b) {
-  Paint(b, 0, [&](Pt p) { return p.x >= b.left && p.x < b.right && p.y >= b.top && p.y < b.bottom; });
-}
-
 void Canvas::Disc(Pt centre, double radius, Colour c) {
   Paint(Box{centre.x, centre.y, centre.x, centre.y}.Inset(-radius), Sample(c),
-        [&](Pt p) { return std::hypot(p.x - centre.x, p.y - centre.y) <= radius; });
-}
-
-void Canvas::ClearDisc(Pt centre, double radius) {
-  Paint(Box{centre.x, centre.y, centre.x, centre.y}.Inset(-radius), 0,
         [&](Pt p) { return std::hypot(p.x - centre.x, p.y - centre.y) <= radius; });
 }
 

@@ -79,9 +79,6 @@ class Canvas {
 
   void FillBox(const Box& b, Colour c);
   void Disc(Pt centre, double radius, Colour c);
-  // Back to transparent.
-  void ClearDisc(Pt centre, double radius);
-  void ClearBox(const Box& b);
   void Ellipse(const Box& b, Colour c);
   // The ellipse's outline, the stroke inside the box.
   void EllipseOutline(const Box& b, double stroke, Colour c);
