@@ -18,11 +18,13 @@
 #include <limits>
 #include <string>
 
+#include "foundation/numbers.h"
 #include "shell/glyphs/glyph_ids.h"
 #include "shell/wheel/pair_clearance.h"
 
 namespace {
 
+using orrery::Pi;
 using orrery::glyphs::GlyphRef;
 using orrery::glyphs::kBodyGlyphs;
 
@@ -30,7 +32,6 @@ using orrery::glyphs::kBodyGlyphs;
 constexpr double ClearanceMargin = 3.0;
 // Directions sampled per degree.
 constexpr int Steps = 256;
-constexpr double Pi = 3.141592653589793;
 
 // The Sun and Moon record begins with these fixed values (degrees 0 to 6).
 constexpr int SunMoonLead[] = {140, 140, 140, 140, 140, 140, 151};
