@@ -7,6 +7,7 @@
 #include "dialogs/caution_notices.h"
 #include "shell/platform/dialog_template.h"
 #include "shell/platform/theme.h"
+#include "shell/text_format.h"
 #include "store/chart_store.h"
 
 namespace orrery {
@@ -24,10 +25,7 @@ struct NoticeLines {
 };
 
 // The store's real size: the notice names the limit the store enforces.
-std::u16string ChartLimitLine() {
-  const std::string count = std::to_string(StoreSlotCount);
-  return std::u16string(count.begin(), count.end()) + u" charts in this version.";
-}
+std::u16string ChartLimitLine() { return FormatText("%d charts in this version.", StoreSlotCount); }
 
 std::vector<NoticeLines> Notices() {
   const std::u16string dayLine = u"Please enter a value between";

@@ -1,13 +1,11 @@
 #include "dialogs/chart_select.h"
 
-#include <cstdio>
-#include <string_view>
-
 #include "chart/chart_slot.h"
 #include "dialogs/caution_notices.h"
 #include "dialogs/dialog_run.h"
 #include "shell/platform/dialog.h"
 #include "shell/platform/list_view.h"
+#include "shell/text_format.h"
 #include "store/chart_file.h"
 #include "store/chart_list.h"
 #include "store/chart_store.h"
@@ -42,15 +40,6 @@ void RegisterChartSelectTemplate() {
   }();
   (void)registered;
 }
-
-// A fixed text field up to its first NUL (all of it when it has none).
-template <size_t N>
-std::u16string FieldText(const char16_t (&field)[N]) {
-  const std::u16string_view all(field, N);
-  return std::u16string(all.substr(0, all.find(u'\0')));
-}
-
-std::u16string Ascii(const char* text) { return std::u16string(text, text + std::char_traits<char>::length(text)); }
 
 std::int32_t ShownChartId() { return CurrentSlot().record.id; }
 
@@ -154,10 +143,8 @@ class ChartSelectDialog : public platform::Dialog {
 }  // namespace
 
 ChartDetails DetailsOf(const ChartRecord& record) {
-  char date[48], time[32];
-  std::snprintf(date, sizeof date, "Date: %4d.%02d.%02d ", record.year, record.month, record.day);
-  std::snprintf(time, sizeof time, "Time: %2d:%02d ", record.hour, record.minute);
-  return {Ascii(date), Ascii(time), u"Country: " + FieldText(record.country),
+  return {FormatText("Date: %4d.%02d.%02d ", record.year, record.month, record.day),
+          FormatText("Time: %2d:%02d ", record.hour, record.minute), u"Country: " + FieldText(record.country),
           u"City: " + FieldText(record.city)};
 }
 

@@ -1,8 +1,5 @@
 #include "dialogs/options_pages.h"
 
-#include <cstdio>
-#include <string_view>
-
 #include "chart/live_settings.h"
 #include "chart/object_info.h"
 #include "foundation/localized_strings.h"
@@ -11,6 +8,7 @@
 #include "shell/platform/resources.h"
 #include "shell/platform/static_control.h"
 #include "shell/platform/track_bar.h"
+#include "shell/text_format.h"
 
 namespace orrery {
 
@@ -25,8 +23,6 @@ using platform::TrackBar;
 
 constexpr int MaxOrbPosition = 30;
 constexpr int RulershipNames[] = {57, 58};  // "Modern Ruler", "Old Ruler"
-
-std::u16string Ascii(std::string_view text) { return std::u16string(text.begin(), text.end()); }
 
 // A row of the page: a label, a combo box and its symbol.
 void AddComboRow(platform::DialogTemplate& t, int y, const char16_t* label, int comboId, int symbolId) {
@@ -206,7 +202,7 @@ class TfvPage : public OptionsPage {
   }
 
   void ShowPoints(int points) {
-    Control<Static>(TfvPointsTextId).SetText(Ascii(std::to_string(points)));
+    Control<Static>(TfvPointsTextId).SetText(FormatText("%d", points));
     work_.tfvVisited = true;
   }
 };
@@ -223,16 +219,10 @@ std::unique_ptr<platform::Dialog> MakeTfvPage(OptionsWork& work) {
   return std::make_unique<TfvPage>(work);
 }
 
-std::u16string AspectAngleText(int degrees) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%3d", degrees);
-  return Ascii(text) + u"\u00b0 \u00b1";
-}
+std::u16string AspectAngleText(int degrees) { return FormatText("%3d° ±", degrees); }
 
 std::u16string OrbText(int position) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%2d.%c", position / 2, position % 2 ? '5' : '0');
-  return Ascii(text) + u"\u00b0";
+  return FormatText("%2d.%c°", position / 2, position % 2 ? '5' : '0');
 }
 
 }  // namespace orrery

@@ -7,6 +7,7 @@
 #include "dialogs/caution_notices.h"
 #include "dialogs/wizard/wizard_ids.h"
 #include "foundation/wide_string.h"
+#include "shell/text_format.h"
 
 namespace orrery::wizard {
 
@@ -63,7 +64,7 @@ ValidationResult CheckPosition(const WizardInput& in) {
 
 WizardInput InputFromRecord(const ChartRecord& r) {
   WizardInput in;
-  in.name = std::u16string(r.name, BoundedLength(r.name, RecordNameUnits));
+  in.name = FieldText(r.name);
   in.year = DecimalText(r.year);
   in.month = DecimalText(r.month);
   in.day = DecimalText(r.day);
@@ -71,9 +72,9 @@ WizardInput InputFromRecord(const ChartRecord& r) {
   in.minute = DecimalText(r.minute);
   in.sex = r.sex;
   in.calendar = r.calendar;
-  in.country = std::u16string(r.country, BoundedLength(r.country, RecordCountryUnits));
-  in.state = std::u16string(r.state, BoundedLength(r.state, RecordStateUnits));
-  in.city = std::u16string(r.city, BoundedLength(r.city, RecordCityUnits));
+  in.country = FieldText(r.country);
+  in.state = FieldText(r.state);
+  in.city = FieldText(r.city);
   in.latDegrees = DecimalText(r.latDegrees);
   in.latMinutes = DecimalText(r.latMinutes);
   in.north = r.north != 0;
