@@ -43,29 +43,22 @@ class CautionDialog : public platform::Dialog {
   int focusId_;
 };
 
-// The question: its buttons and commands 1 and 2 answer; any other command
-// counts as No and leaves it open.
+// The question: its buttons and commands 1 and 2 end it with the answer as
+// its code (1 Yes, 0 No); any other command leaves it open.
 class QuestionDialog : public CautionDialog {
  public:
-  QuestionDialog(platform::Window& owner, int templateId, bool defaultYes, int& answer)
-      : CautionDialog(owner, templateId, defaultYes ? YesButtonId : NoButtonId), answer_(answer) {}
+  QuestionDialog(platform::Window& owner, int templateId, bool defaultYes)
+      : CautionDialog(owner, templateId, defaultYes ? YesButtonId : NoButtonId) {}
 
   int OnMessage(const platform::Message& m) override {
     if (m.type != platform::MsgType::Command) return CautionDialog::OnMessage(m);
     if (m.id == platform::kIdOk || m.id == YesButtonId) {
-      answer_ = 1;
       End(1);
     } else if (m.id == platform::kIdCancel || m.id == NoButtonId) {
-      answer_ = 0;
       End(0);
-    } else {
-      answer_ = 0;
     }
     return 1;
   }
-
- private:
-  int& answer_;
 };
 
 }  // namespace
@@ -79,9 +72,8 @@ void ShowCautionNotice(platform::Window& owner, int templateId) {
 int AskYesNo(platform::Window& owner, int templateId, bool defaultYes) {
   RegisterCautionTemplates();
   if (!platform::FindDialog(templateId)) return 0;
-  int answer = 0;
-  RunLoggedDialog<QuestionDialog>(templateId, owner, owner, templateId, defaultYes, answer);
-  return answer;
+  // Any other end (the program quitting) answers No.
+  return RunLoggedDialog<QuestionDialog>(templateId, owner, owner, templateId, defaultYes) == 1 ? 1 : 0;
 }
 
 }  // namespace orrery
