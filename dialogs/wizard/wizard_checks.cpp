@@ -6,6 +6,7 @@
 #include "chart/position_correction.h"
 #include "dialogs/caution_notices.h"
 #include "dialogs/wizard/wizard_ids.h"
+#include "dialogs/wizard/wizard_record.h"
 #include "foundation/wide_string.h"
 #include "shell/text_format.h"
 
@@ -34,24 +35,12 @@ int DayNotice(int month, bool leap) {
   return NoticeDayMarch + month - 3;
 }
 
-// The place of the Place and Corrections fields as a record, for the
-// position correction.
-ChartRecord PlaceRecord(const WizardInput& in) {
-  ChartRecord r{};
-  r.latDegrees = static_cast<std::uint16_t>(ParseNumber(in.latDegrees).value_or(0));
-  r.latMinutes = static_cast<std::uint8_t>(ParseNumber(in.latMinutes).value_or(0));
-  r.north = in.north ? 1 : 0;
-  r.lonDegrees = static_cast<std::uint16_t>(ParseNumber(in.lonDegrees).value_or(0));
-  r.lonMinutes = static_cast<std::uint8_t>(ParseNumber(in.lonMinutes).value_or(0));
-  r.east = in.east ? 1 : 0;
-  r.corrDistance = static_cast<std::uint16_t>(ParseNumber(in.distance).value_or(0));
-  r.corrUnit = static_cast<std::uint8_t>(in.unit);
-  r.corrDirection = static_cast<std::uint8_t>(in.direction);
-  return r;
-}
-
+// The place typed on "Place", moved by the correction typed on
+// "Corrections" (both as they would be stored), within the latitude limit.
 ValidationResult CheckPosition(const WizardInput& in) {
-  const ChartRecord r = PlaceRecord(in);
+  ChartRecord r{};
+  WriteCoordinates(in, r);
+  WritePositionCorrection(in, r);
   if (r.corrDistance == 0) return {};
   const CorrectedPlace place = CorrectPosition(r);
   if (!LatitudeWithinLimit(place.latDegrees, place.latMinutes)) {

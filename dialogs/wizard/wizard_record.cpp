@@ -63,12 +63,7 @@ void StorePlaceFields(const WizardInput& in) {
   StoreName(r.country, RecordCountryUnits, in.country, CountryChars);
   StoreName(r.state, RecordStateUnits, in.state, StateChars);
   StoreName(r.city, RecordCityUnits, in.city, CityChars);
-  r.latDegrees = NumberOr0<std::uint16_t>(in.latDegrees);
-  r.latMinutes = NumberOr0<std::uint8_t>(in.latMinutes);
-  r.north = in.north ? 1 : 0;
-  r.lonDegrees = NumberOr0<std::uint16_t>(in.lonDegrees);
-  r.lonMinutes = NumberOr0<std::uint8_t>(in.lonMinutes);
-  r.east = in.east ? 1 : 0;
+  WriteCoordinates(in, r);
 }
 
 void StoreCorrectionFields(const WizardInput& in) {
@@ -85,6 +80,19 @@ void StoreCorrectionFields(const WizardInput& in) {
   r.dstHours = NumberOr0<std::uint8_t>(in.dstHours);
   r.dstMinutes = NumberOr0<std::uint8_t>(in.dstMinutes);
   r.dstPlus = in.dstPlus ? 1 : 0;
+  WritePositionCorrection(in, r);
+}
+
+void WriteCoordinates(const WizardInput& in, ChartRecord& r) {
+  r.latDegrees = NumberOr0<std::uint16_t>(in.latDegrees);
+  r.latMinutes = NumberOr0<std::uint8_t>(in.latMinutes);
+  r.north = in.north ? 1 : 0;
+  r.lonDegrees = NumberOr0<std::uint16_t>(in.lonDegrees);
+  r.lonMinutes = NumberOr0<std::uint8_t>(in.lonMinutes);
+  r.east = in.east ? 1 : 0;
+}
+
+void WritePositionCorrection(const WizardInput& in, ChartRecord& r) {
   r.corrDistance = NumberOr0<std::uint16_t>(in.distance);
   r.corrUnit = static_cast<std::uint8_t>(in.unit);
   r.corrDirection = static_cast<std::uint8_t>(in.direction);

@@ -21,4 +21,10 @@ void StorePlaceFields(const WizardInput& in);
 // with local time the zone becomes 0:00 "+".
 void StoreCorrectionFields(const WizardInput& in);
 
+// The typed latitude and longitude with their hemispheres, and the typed
+// position correction (distance, unit, direction), written into r: what
+// the pages store and what the checks move by the correction.
+void WriteCoordinates(const WizardInput& in, ChartRecord& r);
+void WritePositionCorrection(const WizardInput& in, ChartRecord& r);
+
 }  // namespace orrery::wizard
