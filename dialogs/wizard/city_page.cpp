@@ -68,29 +68,31 @@ class CityPage : public WizardPage {
   // The window from the first city not below text, with that city selected.
   void Seek(const std::u16string& text) {
     const std::int32_t found = SeekCityName(text.c_str());
-    std::vector<CityRow> rows = ReadCityWindow(found);
-    int selected = -1;
-    for (int i = 0; i < int(rows.size()); ++i) {
-      if (RefPosition(rows[i].ref) == found) selected = i;
-    }
-    ShowRows(rows, selected);
+    ShowWindow(found, found);
   }
 
+  // The chosen city stays chosen while it is still in view.
   void OnArrow(platform::ScrollAction action) {
     if (action != platform::ScrollAction::LineUp && action != platform::ScrollAction::LineDown) return;
-    const AtlasRef chosen = Chosen();
     const std::int32_t start = action == platform::ScrollAction::LineUp ? WindowAbove(rows_) : WindowBelow(rows_);
+    ShowWindow(start, ChosenPosition());
+  }
+
+  // Stream position of the chosen city; 0 when none is chosen.
+  std::int32_t ChosenPosition() const {
+    const int row = List().Selection();
+    return row >= 0 && row < int(rows_.size()) ? RefPosition(rows_[row].ref) : 0;
+  }
+
+  // The window from start, with the city at the stream position chosen
+  // selected when the window holds it.
+  void ShowWindow(std::int32_t start, std::int32_t chosen) {
     std::vector<CityRow> rows = ReadCityWindow(start);
     int selected = -1;
     for (int i = 0; i < int(rows.size()); ++i) {
-      if (rows[i].ref == chosen) selected = i;
+      if (RefPosition(rows[i].ref) == chosen) selected = i;
     }
     ShowRows(rows, selected);
-  }
-
-  AtlasRef Chosen() const {
-    const int row = List().Selection();
-    return row >= 0 && row < int(rows_.size()) ? rows_[row].ref : 0;
   }
 
   void ShowRows(const std::vector<CityRow>& rows, int selected) {
