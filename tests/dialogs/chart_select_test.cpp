@@ -10,7 +10,6 @@
 #include "chart/chart_slot.h"
 #include "dialog_test_support.h"
 #include "dialogs/chart_select.h"
-#include "golden_compare.h"
 #include "shell/platform/desktop.h"
 #include "shell/platform/list_view.h"
 #include "shell/shell_ids.h"
@@ -157,8 +156,8 @@ TEST_F(ChartSelectProgramTest, DeletingAsAUserWouldWithTheQuestionInTheEventLog)
                 "click 1041\ncancel\n"),
             0);
   EXPECT_EQ(Events(), (std::vector<std::string>{"open 105", "open 139", "close 139 1", "close 105 2"}));
-  ExpectMatchesGolden(Shot("chart-select"), DialogGoldenDir(), "chart-select.png", DialogOutputDir());
-  ExpectMatchesGolden(Shot("question-139"), DialogGoldenDir(), "question-139.png", DialogOutputDir());
+  ExpectDialogGolden(Shot("chart-select"), "chart-select");
+  ExpectDialogGolden(Shot("question-139"), "question-139");
   UseProgramHome();
   ASSERT_TRUE(LoadChartFile());
   EXPECT_EQ(CountCharts(), 2);

@@ -5,6 +5,7 @@
 
 #include "dialogs/install_dialogs.h"
 #include "foundation/localized_strings.h"
+#include "golden_compare.h"
 #include "shell/dialog_hooks.h"
 #include "shell/platform/desktop.h"
 #include "shell/platform/dialog_script.h"
@@ -70,12 +71,7 @@ int ProgramRunTest::Run(const std::string& script) {
   return RunProgram(options);
 }
 
-std::vector<std::string> ProgramRunTest::Events() const {
-  std::vector<std::string> lines;
-  std::ifstream in(dir_.Path() / "events.txt");
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
+std::vector<std::string> ProgramRunTest::Events() const { return FileLines(dir_.Path() / "events.txt"); }
 
 platform::Surface ProgramRunTest::Shot(const std::string& name) const {
   const std::optional<platform::Surface> shot = platform::ReadPng((ShotDir() / (name + ".png")).string());
@@ -105,5 +101,16 @@ int ChartChanges() { return chartChanges; }
 
 fs::path DialogGoldenDir() { return fs::path(ORRERY_SOURCE_DIR) / "tests/data/dialogs"; }
 fs::path DialogOutputDir() { return fs::path(ORRERY_BIN_DIR) / "../test-output/dialogs"; }
+
+void ExpectDialogGolden(const platform::Surface& shot, const std::string& name) {
+  ExpectMatchesGolden(shot, DialogGoldenDir(), name + ".png", DialogOutputDir());
+}
+
+std::vector<std::string> FileLines(const fs::path& path) {
+  std::vector<std::string> lines;
+  std::ifstream in(path);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
 
 }  // namespace orrery::testing

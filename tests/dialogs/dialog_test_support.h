@@ -60,5 +60,10 @@ int ChartChanges();
 // Where the dialogs' goldens are, and where mismatches are written.
 std::filesystem::path DialogGoldenDir();
 std::filesystem::path DialogOutputDir();
+// Compares a screenshot with the dialogs' golden NAME.png.
+void ExpectDialogGolden(const platform::Surface& shot, const std::string& name);
+
+// The lines of a text file (an event log); none when it cannot be read.
+std::vector<std::string> FileLines(const std::filesystem::path& path);
 
 }  // namespace orrery::testing

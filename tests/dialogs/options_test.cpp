@@ -15,7 +15,6 @@
 #include "chart/live_settings.h"
 #include "dialog_test_support.h"
 #include "dialogs/options_pages.h"
-#include "golden_compare.h"
 #include "shell/glyphs/glyph_ids.h"
 #include "shell/platform/combo_box.h"
 #include "shell/platform/desktop.h"
@@ -185,7 +184,7 @@ TEST_F(OptionsProgramTest, AcceptedChangesAreThereAfterARestart) {
   EXPECT_EQ(rulershipIndex, 1);
   EXPECT_EQ(Events(), (std::vector<std::string>{"open 104", "close 104 0"}));
   for (const char* name : {"options-aov", "options-tfv", "options-restart"}) {
-    ExpectMatchesGolden(Shot(name), DialogGoldenDir(), std::string(name) + ".png", DialogOutputDir());
+    ExpectDialogGolden(Shot(name), name);
   }
 }
 

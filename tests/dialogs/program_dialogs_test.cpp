@@ -7,17 +7,12 @@
 #include <vector>
 
 #include "dialog_test_support.h"
-#include "golden_compare.h"
 #include "store/chart_store.h"
 
 namespace orrery::testing {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-void ExpectGolden(const platform::Surface& shot, const std::string& name) {
-  ExpectMatchesGolden(shot, DialogGoldenDir(), name + ".png", DialogOutputDir());
-}
 
 using MenuDialogTest = ProgramRunTest;
 
@@ -26,13 +21,13 @@ TEST_F(MenuDialogTest, NewWithAFullStoreShowsNotice252AndOpensNoWizard) {
   StoreCharts(StoreSlotCount);
   ASSERT_EQ(Run("command 40017\nshot notice-252\nok\ncommand 40025\n"), 0);
   EXPECT_EQ(Events(), (Lines{"open 252", "close 252 1", "view 2"}));
-  ExpectGolden(Shot("notice-252"), "notice-252");
+  ExpectDialogGolden(Shot("notice-252"), "notice-252");
 }
 
 TEST_F(MenuDialogTest, AboutFromTheHelpMenuAndItsAccelerator) {
   ASSERT_EQ(Run("command 40003\nshot about\nok\nkey ctrl+shift+a\ncancel\n"), 0);
   EXPECT_EQ(Events(), (Lines{"open 103", "close 103 1", "open 103", "close 103 2"}));
-  ExpectGolden(Shot("about"), "about");
+  ExpectDialogGolden(Shot("about"), "about");
 }
 
 TEST_F(MenuDialogTest, TheInfoViewsTerminalItemOpensTheTerminal) {
@@ -40,7 +35,7 @@ TEST_F(MenuDialogTest, TheInfoViewsTerminalItemOpensTheTerminal) {
                 "command 40041\ncommand 40023\n"),
             0);
   EXPECT_EQ(Events(), (Lines{"open 257", "close 257 1", "view 1", "view 0"}));
-  ExpectGolden(Shot("terminal"), "terminal");
+  ExpectDialogGolden(Shot("terminal"), "terminal");
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <fstream>
 
 #include "golden_compare.h"
 #include "shell/platform/button.h"
@@ -80,12 +79,7 @@ void WizardTest::RunEdit(const std::string& script) {
   Drive(script, [this] { Command(CmdEdit); });
 }
 
-std::vector<std::string> WizardTest::Events() const {
-  std::vector<std::string> lines;
-  std::ifstream in(eventFile_);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
+std::vector<std::string> WizardTest::Events() const { return FileLines(eventFile_); }
 
 bool WizardTest::Logged(const std::string& line) const {
   const std::vector<std::string> lines = Events();
