@@ -51,6 +51,19 @@ class NewChartTest : public WizardTest {
     Start();
     ASSERT_EQ(chartSlots[0].record.id, 6);
   }
+
+  // Ends the program and starts it again on what it stored.
+  void Restart() {
+    main_->Destroy();
+    Settle();
+    Start();
+  }
+
+  // A valid "Name" page for a chart called name: 1 June 2000, 12:00.
+  static std::string NamePage(const std::string& name) {
+    return "settext 1018 " + name + "\nsettext 1019 2000\nsettext 1020 6\nsettext 1021 1\n"
+           "settext 1022 12\nsettext 1023 0\n";
+  }
 };
 
 TEST_F(NewChartTest, TypedFromScratchWithACityIsStoredShownAndKeptAcrossARestart) {
@@ -109,9 +122,7 @@ ok
   EXPECT_EQ(FieldText(currentRecord.city), u"London");
 
   // After a restart the settings bring it back on show.
-  main_->Destroy();
-  Settle();
-  Start();
+  Restart();
   EXPECT_EQ(chartSlots[0].record.id, 6);
   EXPECT_EQ(FieldText(chartSlots[0].record.name), u"Ada Lovelace");
 }
@@ -201,9 +212,7 @@ TEST_F(NewChartTest, CancellingANewChartStoresNothingAndKeepsTheChartOnShow) {
   // The current record is the chart on show again, so the settings keep
   // naming it: after a restart it is still the one on show.
   EXPECT_EQ(currentRecord.id, 6);
-  main_->Destroy();
-  Settle();
-  Start();
+  Restart();
   EXPECT_EQ(chartSlots[0].record.id, 6);
   EXPECT_EQ(FieldText(chartSlots[0].record.name), u"Kept");
 }
@@ -224,13 +233,7 @@ TEST_F(NewChartTest, WithoutAnAtlasTheRegionAndCityPagesStayEmpty) {
   const std::uint8_t garbage[64] = {1, 2, 3};
   UseAtlasData(garbage, nullptr);
   Start();
-  RunNew(R"(
-settext 1018 No atlas
-settext 1019 2000
-settext 1020 6
-settext 1021 1
-settext 1022 12
-settext 1023 0
+  RunNew(NamePage("No atlas") + R"(
 page Region
 expand 1026 6
 select 1026 6
@@ -320,13 +323,7 @@ cancel
 
 TEST_F(NewChartTest, AtlasEntriesChosenOnTheRegionPageFillThePlace) {
   Start();
-  RunNew(std::string(R"(
-settext 1018 Region test
-settext 1019 2000
-settext 1020 6
-settext 1021 1
-settext 1022 12
-settext 1023 0
+  RunNew(NamePage("Region test") + R"(
 page Region
 note 1026
 expand 1026 6
@@ -356,7 +353,7 @@ select 1026 0
 page Place
 settext 1029 Durres
 ok
-)"));
+)");
   EXPECT_EQ(observed_, (std::vector<std::string>{
                            "Nothing selected", "Albania",                              // the tree
                            "Albania", "", "", "0", "0",                               // a country
@@ -370,13 +367,7 @@ ok
 TEST_F(NewChartTest, TheArrowsStepThroughTheListAndADoubleTapTakesACity) {
   Start();
   // The scroll arrows beside the list: up at y 81, down at y 95.
-  RunNew(R"(
-settext 1018 Arrows
-settext 1019 2000
-settext 1020 6
-settext 1021 1
-settext 1022 12
-settext 1023 0
+  RunNew(NamePage("Arrows") + R"(
 page City
 note 1055
 tap 227 95
@@ -428,13 +419,7 @@ ok
 
 TEST_F(NewChartTest, UseLocalTimeSetsTheZoneAsideAndBringsItBack) {
   Start();
-  RunNew(R"(
-settext 1018 Zones
-settext 1019 2000
-settext 1020 6
-settext 1021 1
-settext 1022 12
-settext 1023 0
+  RunNew(NamePage("Zones") + R"(
 page Corrections
 settext 1036 5
 settext 1037 30
