@@ -81,7 +81,6 @@ class ChartSelectDialog : public platform::Dialog {
       LoadSampleChart(sample);
       list.AddRow({FieldText(currentRecord.name)}, currentRecord.id);
     }
-    if (CountCharts() <= 0) return;
     for (int index = 0; index < StoreSlotCount; ++index) {
       const std::int32_t id = ChartIdAt(index);
       if (id > 0 && FetchChart(id)) list.AddRow({FieldText(currentRecord.name)}, id);
