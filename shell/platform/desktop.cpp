@@ -61,15 +61,18 @@ void Desktop::EndModal(Window& w, int code) {
   }
 }
 
+bool Desktop::DispatchNext() {
+  if (queue_.empty()) return false;
+  Pending p = queue_.front();
+  queue_.pop_front();
+  Dispatch(p);
+  FreeDestroyed();
+  return true;
+}
+
 void Desktop::ProcessPending() {
   for (;;) {
-    if (!queue_.empty()) {
-      Pending p = queue_.front();
-      queue_.pop_front();
-      Dispatch(p);
-      FreeDestroyed();
-      continue;
-    }
+    if (DispatchNext()) continue;
     UpdateNavBar();
     if (!NeedsPaint()) break;
     Paint();
@@ -77,13 +80,7 @@ void Desktop::ProcessPending() {
 }
 
 void Desktop::Step() {
-  if (!queue_.empty()) {
-    Pending p = queue_.front();
-    queue_.pop_front();
-    Dispatch(p);
-    FreeDestroyed();
-    return;
-  }
+  if (DispatchNext()) return;
   UpdateNavBar();
   if (NeedsPaint()) {
     Paint();

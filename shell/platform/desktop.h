@@ -136,6 +136,8 @@ class Desktop {
 
   // One step of a loop: a message, a paint or waiting for input.
   void Step();
+  // Dispatches the first queued message, if any; false when the queue is empty.
+  bool DispatchNext();
   void Dispatch(Pending p);
   void RouteTap(const Message& m);
   void RouteKey(const Message& m);
