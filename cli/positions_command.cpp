@@ -32,16 +32,6 @@ namespace {
 
 constexpr int FirstSignNameId = 18;
 
-bool IsLeap(int year, bool julian) {
-  if (julian) return year % 4 == 0;
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int MonthLength(int year, int month, bool julian) {
-  static const int lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && IsLeap(year, julian) ? 29 : lengths[month - 1];
-}
-
 // Reads exactly `width` digits at text[at].
 std::optional<int> Digits(const std::string& text, std::size_t at, std::size_t width) {
   if (at + width > text.size()) return std::nullopt;
@@ -67,13 +57,14 @@ std::optional<Mjd> ParseUniversalTime(const std::string& text, bool julian, std:
   if (!year || !month || !day || !hour || !minute || !second) return std::nullopt;
   problem = "--ut '" + text + "' is not a " + (julian ? "Julian" : "Gregorian") +
             " calendar date and time (years 0001 to 9999)";
+  const int calendar = julian ? Julian : Gregorian;
   if (*year < 1 || *month < 1 || *month > 12 || *day < 1 ||
-      *day > MonthLength(*year, *month, julian) || *hour > 23 || *minute > 59 || *second > 59) {
+      *day > MonthLength(*year, *month, calendar) || *hour > 23 || *minute > 59 || *second > 59) {
     return std::nullopt;
   }
   problem.clear();
   double seconds = *hour * 3600.0 + *minute * 60.0 + *second;
-  return CalendarToMjd(*year, *month, *day, seconds, julian ? Julian : Gregorian);
+  return CalendarToMjd(*year, *month, *day, seconds, calendar);
 }
 
 Mjd Now() {

@@ -82,14 +82,6 @@ bool ParseOffset(std::string_view text, int& hours, int& minutes, int& plus) {
   return parts.size() == 2 && ParseNumber(parts[0], hours) && ParseNumber(parts[1], minutes);
 }
 
-int DaysInCivilMonth(int year, int month, int calendar) {
-  static const int lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month != 2) return lengths[month - 1];
-  bool leap = calendar == Julian ? year % 4 == 0
-                                 : (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  return leap ? 29 : 28;
-}
-
 std::string CheckFlag(const char* what, int value) {
   return value == 0 || value == 1 ? std::string() : OutOfRange(what, value, 0, 1);
 }
@@ -101,7 +93,7 @@ std::string CheckFields(const RecordFields& f) {
   if (f.year < 1 || f.year > MaxYear) return OutOfRange("year", f.year, 1, MaxYear);
   if (f.month < 1 || f.month > 12) return OutOfRange("month", f.month, 1, 12);
   if (std::string e = CheckFlag("calendar", f.calendar); !e.empty()) return e;
-  int days = DaysInCivilMonth(f.year, f.month, f.calendar);
+  int days = MonthLength(f.year, f.month, f.calendar);
   if (f.day < 1 || f.day > days) return OutOfRange("day", f.day, 1, days);
   if (f.hour > 23) return OutOfRange("hour", f.hour, 0, 23);
   if (f.minute > 59) return OutOfRange("minute", f.minute, 0, 59);

@@ -63,6 +63,14 @@ int DaysInMonth(Mjd mjd) {
   return ((m + m / 8) % 2) - (2 - IsLeapYear(mjd)) * (1 - std::abs(Sgn(m - 2))) + 30;
 }
 
+int MonthLength(int year, int month, int calendar) {
+  static constexpr int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month < 1 || month > 12) return 0;
+  if (month != 2) return days[month - 1];
+  bool leap = year % 4 == 0 && (calendar == Julian || year % 100 != 0 || year % 400 == 0);
+  return leap ? 29 : 28;
+}
+
 int Weekday(Mjd mjd) {
   if (!std::isfinite(mjd)) return 0;
   // MJD 0 was a Wednesday (3).

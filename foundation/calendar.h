@@ -28,6 +28,10 @@ double SecondsOfDay(Mjd mjd);
 int IsLeapYear(Mjd mjd);
 // 28..31 for the month of the Mjd.
 int DaysInMonth(Mjd mjd);
+// Days of a month (1..12) of a civil year in the given calendar: in the Julian
+// calendar every fourth year leaps, otherwise the Gregorian rule holds. 0 for
+// a month outside 1..12.
+int MonthLength(int year, int month, int calendar);
 // 1 Monday .. 7 Sunday.
 int Weekday(Mjd mjd);
 // Day of the month of the n-th (1..3) or last (4) given weekday of a Gregorian

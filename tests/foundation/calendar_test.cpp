@@ -100,6 +100,26 @@ TEST(CalendarHelpers, LeapYearsMonthLengthsAndTimeOfDay) {
   EXPECT_EQ(JdToMjd(2451545.0), 51544.5);
 }
 
+// Month lengths by year and calendar, counted from the independent day
+// numbers: the days between the first of the month and the first of the next.
+TEST(MonthLength, FollowsEachCalendarsLeapRule) {
+  for (int y = 1; y <= 2200; y += 3) {
+    for (int m = 1; m <= 12; ++m) {
+      const int ny = m == 12 ? y + 1 : y, nm = m == 12 ? 1 : m + 1;
+      ASSERT_EQ(MonthLength(y, m, Gregorian),
+                ReferenceGregorianMjd(ny, nm, 1) - ReferenceGregorianMjd(y, m, 1))
+          << y << "-" << m;
+      ASSERT_EQ(MonthLength(y, m, Julian), ReferenceJulianMjd(ny, nm, 1) - ReferenceJulianMjd(y, m, 1))
+          << y << "-" << m;
+    }
+  }
+  EXPECT_EQ(MonthLength(1900, 2, Gregorian), 28);
+  EXPECT_EQ(MonthLength(1900, 2, Julian), 29);
+  EXPECT_EQ(MonthLength(2000, 2, Gregorian), 29);
+  EXPECT_EQ(MonthLength(2000, 0, Gregorian), 0);
+  EXPECT_EQ(MonthLength(2000, 13, Julian), 0);
+}
+
 TEST(Weekday, MatchesTheRealWeekOnBothSidesOfMjdZero) {
   EXPECT_EQ(Weekday(51544), 6);  // Saturday 1 January 2000
   for (int y : {1583, 1700, 1858, 1859, 1900, 2024, 2129}) {
