@@ -20,6 +20,7 @@
 #include "chart/object_info.h"
 #include "chart/position_correction.h"
 #include "cli/json_writer.h"
+#include "cli/positions_command.h"
 #include "cli/record_options.h"
 #include "cli/text_format.h"
 #include "foundation/angles.h"
@@ -182,9 +183,6 @@ void PrintText(const ChartSlot& slot) {
   PrintFactors(slot.data);
 }
 
-// A latitude as stored (negative ones as 2pi minus the magnitude), signed.
-double SignedLatitude(double latitude) { return NormalizePi(latitude); }
-
 std::string ChartJson(const ChartData& c) {
   JsonWriter w;
   w.BeginObject();
@@ -204,15 +202,10 @@ std::string ChartJson(const ChartData& c) {
   w.EndObject();
   w.Key("bodies").BeginArray();
   for (int b = 0; b < BodyCount; ++b) {
-    const BodyPosition& p = BodyTable[b];
     w.BeginObject();
-    w.Key("id").Integer(b).Key("abbr").String(std::string_view(objectInfo[b].abbreviation));
-    w.Key("lon").Number(p.geocentric.x).Key("lat").Number(SignedLatitude(p.geocentric.y));
-    w.Key("dist").Number(p.geocentric.z);
-    w.Key("helioLon").Number(p.heliocentric.x).Key("helioLat").Number(SignedLatitude(p.heliocentric.y));
-    w.Key("helioDist").Number(p.heliocentric.z);
-    w.Key("retrograde").Bool(p.retrograde != 0).Key("house").Integer(HouseNumber(b));
-    w.Key("dignity").Integer(c.factors.dignity[b]).Key("factorFlags").Integer(p.factorFlags);
+    WriteBodyPosition(w, b);
+    w.Key("house").Integer(HouseNumber(b));
+    w.Key("dignity").Integer(c.factors.dignity[b]).Key("factorFlags").Integer(BodyTable[b].factorFlags);
     w.EndObject();
   }
   w.EndArray();

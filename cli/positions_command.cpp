@@ -18,7 +18,6 @@
 #include "astro/earth_orientation.h"
 #include "astro/time_scales.h"
 #include "chart/object_info.h"
-#include "cli/json_writer.h"
 #include "cli/text_format.h"
 #include "foundation/angles.h"
 #include "foundation/calendar.h"
@@ -142,15 +141,8 @@ void PrintJson(const Summary& s) {
   w.Key("obliquity").Number(s.obliquity).Key("gast").Number(s.gast);
   w.Key("bodies").BeginArray();
   for (int b = 0; b < BodyCount; ++b) {
-    const BodyPosition& p = BodyTable[b];
     w.BeginObject();
-    w.Key("id").Integer(b).Key("abbr").String(std::string_view(objectInfo[b].abbreviation));
-    w.Key("lon").Number(p.geocentric.x).Key("lat").Number(SignedLatitude(p.geocentric.y));
-    w.Key("dist").Number(p.geocentric.z);
-    w.Key("helioLon").Number(p.heliocentric.x);
-    w.Key("helioLat").Number(SignedLatitude(p.heliocentric.y));
-    w.Key("helioDist").Number(p.heliocentric.z);
-    w.Key("retrograde").Bool(p.retrograde != 0);
+    WriteBodyPosition(w, b);
     w.EndObject();
   }
   w.EndArray().EndObject();
@@ -158,6 +150,16 @@ void PrintJson(const Summary& s) {
 }
 
 }  // namespace
+
+void WriteBodyPosition(JsonWriter& w, int body) {
+  const BodyPosition& p = BodyTable[body];
+  w.Key("id").Integer(body).Key("abbr").String(std::string_view(objectInfo[body].abbreviation));
+  w.Key("lon").Number(p.geocentric.x).Key("lat").Number(SignedLatitude(p.geocentric.y));
+  w.Key("dist").Number(p.geocentric.z);
+  w.Key("helioLon").Number(p.heliocentric.x).Key("helioLat").Number(SignedLatitude(p.heliocentric.y));
+  w.Key("helioDist").Number(p.heliocentric.z);
+  w.Key("retrograde").Bool(p.retrograde != 0);
+}
 
 int RunPositions(Arguments& args) {
   std::optional<std::string> ut = args.Take("ut");
