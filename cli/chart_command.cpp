@@ -33,7 +33,6 @@ namespace orrery::cli {
 
 namespace {
 
-constexpr int FirstSignNameId = 18;
 constexpr int FirstDignityLabelId = 52;
 const char* const ElementNames[ElementCount] = {"Fire", "Air", "Water", "Earth"};
 const char* const ModalityNames[ModalityCount] = {"Cardinal", "Fixed", "Mutable"};
@@ -61,7 +60,7 @@ std::string ZodiacPosition(double longitude) {
   double l = Normalize2Pi(longitude);
   if (l == TwoPi) l = 0.0;
   int sign = SignNumber(l);
-  return Pad(FormatDm(l - (sign - 1) * Deg30), 7) + " " + Term(FirstSignNameId + sign - 1);
+  return Pad(FormatDm(l - (sign - 1) * Deg30), 7) + " " + Term(signInfo[sign].nameStringId);
 }
 
 std::string FormatPlace(int latDegrees, int latMinutes, unsigned north, int lonDegrees, int lonMinutes,

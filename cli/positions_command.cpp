@@ -17,6 +17,7 @@
 #include "astro/apparent_positions.h"
 #include "astro/earth_orientation.h"
 #include "astro/time_scales.h"
+#include "chart/factors.h"
 #include "chart/object_info.h"
 #include "cli/text_format.h"
 #include "foundation/angles.h"
@@ -28,8 +29,6 @@
 namespace orrery::cli {
 
 namespace {
-
-constexpr int FirstSignNameId = 18;
 
 // Reads exactly `width` digits at text[at].
 std::optional<int> Digits(const std::string& text, std::size_t at, std::size_t width) {
@@ -81,7 +80,7 @@ std::string FormatLongitude(double longitude) {
   char text[64];
   std::snprintf(text, sizeof text, "%2lld\u00b0%02lld'%02lld.%02lld\" %-11s",
                 total / 360000 % 30, total / 6000 % 60, total / 100 % 60, total % 100,
-                ToUtf8(LocalizedString(FirstSignNameId + sign, English)).c_str());
+                ToUtf8(LocalizedString(signInfo[sign + 1].nameStringId, English)).c_str());
   return text;
 }
 
