@@ -232,10 +232,6 @@ void RegiomontanusCusps(HouseFrame& f) {
   CompleteCusps(f);
 }
 
-double CorrectedLatitude(const ChartData& chart) {
-  return DmsToRadians(chart.corrLatDegrees, chart.corrLatMinutes, chart.corrNorth != 0);
-}
-
 }  // namespace
 
 int EffectiveHouseSystem(int system) {
@@ -329,6 +325,10 @@ int HouseOfLongitude(const double cusps[HouseCount], double longitude) {
     if (wraps && (longitude >= lo || longitude < hi)) return k;
   }
   return 0;
+}
+
+double CorrectedLatitude(const ChartData& chart) {
+  return DmsToRadians(chart.corrLatDegrees, chart.corrLatMinutes, chart.corrNorth != 0);
 }
 
 void ComputeMidheaven() {

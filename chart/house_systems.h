@@ -74,6 +74,9 @@ void ComputeCusps(int system, HouseFrame& frame);
 // next cusp it has not; 0 when it matches none.
 int HouseOfLongitude(const double cusps[HouseCount], double longitude);
 
+// The latitude the houses of a chart use: its corrected place's, radians.
+double CorrectedLatitude(const ChartData& chart);
+
 // On the chart slot on show:
 void ComputeMidheaven();
 void ComputeAscendant();

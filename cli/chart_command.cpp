@@ -77,10 +77,6 @@ std::string FormatOffset(int hours, int minutes, unsigned plus) {
   return text;
 }
 
-double CorrectedLatitude(const ChartData& c) {
-  return DmsToRadians(c.corrLatDegrees, c.corrLatMinutes, c.corrNorth != 0);
-}
-
 void PrintBirthData(const ChartRecord& r, const ChartData& c) {
   std::printf("%s\n", ToUtf8(r.name).c_str());
   std::printf("Local time        %04d-%02d-%02d %02d:%02d %s\n", r.year, r.month, r.day, r.hour,
