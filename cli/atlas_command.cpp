@@ -33,16 +33,7 @@ constexpr int SearchRows = 8;
 std::string Text(const char16_t* text) { return ToUtf8(text); }
 
 std::string Coordinates(const AtlasCursor& c) {
-  char text[48];
-  std::snprintf(text, sizeof text, "%d\u00b0%02d'%c %d\u00b0%02d'%c", c.latDegrees, c.latMinutes,
-                c.north ? 'N' : 'S', c.lonDegrees, c.lonMinutes, c.east ? 'E' : 'W');
-  return text;
-}
-
-std::string Correction(int hours, int minutes, int plus) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%c%d:%02d", plus ? '+' : '-', hours, minutes);
-  return text;
+  return FormatPlace(c.latDegrees, c.latMinutes, c.north, c.lonDegrees, c.lonMinutes, c.east);
 }
 
 // The city last read: name, province, country and position, one line.
@@ -127,8 +118,8 @@ void PrintEntryText() {
   std::printf("Country           %s\n", Text(c.countryName).c_str());
   std::printf("Position          %s\n", Coordinates(c).c_str());
   std::printf("Zone              %s\n", c.localMeanTime ? "local mean time"
-                                         : Correction(c.zoneHours, c.zoneMinutes, c.zonePlus).c_str());
-  std::printf("Daylight saving   %s\n", Correction(c.dstHours, c.dstMinutes, c.dstPlus).c_str());
+                                         : FormatOffset(c.zoneHours, c.zoneMinutes, c.zonePlus).c_str());
+  std::printf("Daylight saving   %s\n", FormatOffset(c.dstHours, c.dstMinutes, c.dstPlus).c_str());
   if (c.dateGap) std::printf("The date falls into the place's calendar changeover gap.\n");
 }
 

@@ -63,20 +63,6 @@ std::string ZodiacPosition(double longitude) {
   return Pad(FormatDm(l - (sign - 1) * Deg30), 7) + " " + Term(signInfo[sign].nameStringId);
 }
 
-std::string FormatPlace(int latDegrees, int latMinutes, unsigned north, int lonDegrees, int lonMinutes,
-                        unsigned east) {
-  char text[48];
-  std::snprintf(text, sizeof text, "%d\u00b0%02d'%c %d\u00b0%02d'%c", latDegrees, latMinutes,
-                north ? 'N' : 'S', lonDegrees, lonMinutes, east ? 'E' : 'W');
-  return text;
-}
-
-std::string FormatOffset(int hours, int minutes, unsigned plus) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%c%d:%02d", plus ? '+' : '-', hours, minutes);
-  return text;
-}
-
 void PrintBirthData(const ChartRecord& r, const ChartData& c) {
   std::printf("%s\n", ToUtf8(r.name).c_str());
   std::printf("Local time        %04d-%02d-%02d %02d:%02d %s\n", r.year, r.month, r.day, r.hour,

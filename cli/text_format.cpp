@@ -47,6 +47,20 @@ std::string FormatDate(Mjd mjd) {
   return text + FormatTimeOfDay((rounded - day) * 86400.0, "%02lld:%02lld:%02lld.%02lld");
 }
 
+std::string FormatPlace(int latDegrees, int latMinutes, bool north, int lonDegrees, int lonMinutes,
+                        bool east) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%d\u00b0%02d'%c %d\u00b0%02d'%c", latDegrees, latMinutes,
+                north ? 'N' : 'S', lonDegrees, lonMinutes, east ? 'E' : 'W');
+  return text;
+}
+
+std::string FormatOffset(int hours, int minutes, bool plus) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%c%d:%02d", plus ? '+' : '-', hours, minutes);
+  return text;
+}
+
 std::string Pad(std::string text, std::size_t width) {
   std::size_t characters = 0;
   for (unsigned char c : text) characters += (c & 0xC0) != 0x80;
