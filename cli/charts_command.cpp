@@ -16,6 +16,7 @@
 #include "cli/json_reader.h"
 #include "cli/json_writer.h"
 #include "cli/record_options.h"
+#include "cli/text_format.h"
 #include "foundation/error_log.h"
 #include "foundation/wide_string.h"
 #include "store/atomic_file.h"
@@ -32,7 +33,7 @@ namespace {
 constexpr std::size_t MaxImportBytes = 16 << 20;
 // Far beyond the longest chart file (90416 bytes): enough to tell how damaged it is.
 constexpr std::size_t MaxVerifiedBytes = 64 << 20;
-constexpr int NameColumn = 31;
+constexpr std::size_t NameColumn = 31;
 
 int Failure(const std::string& message) {
   std::fprintf(stderr, "orrery-cli: %s\n", message.c_str());
@@ -65,13 +66,6 @@ std::string PlaceText(const ChartRecord& r) {
   std::snprintf(text, sizeof text, "%d%c%02d %d%c%02d", r.latDegrees, r.north ? 'N' : 'S',
                 r.latMinutes, r.lonDegrees, r.east ? 'E' : 'W', r.lonMinutes);
   return text;
-}
-
-// The text padded with spaces to a width in characters (not bytes).
-std::string Padded(const std::string& utf8, int width) {
-  int characters = 0;
-  for (unsigned char c : utf8) characters += (c & 0xC0) != 0x80;
-  return utf8 + std::string(characters < width ? width - characters : 0, ' ');
 }
 
 std::optional<std::int32_t> ParseId(const std::optional<std::string>& text) {
@@ -121,7 +115,7 @@ int List(Arguments& args) {
       w.Key("date").String(DateText(currentRecord)).Key("place").String(PlaceText(currentRecord));
       w.EndObject();
     } else {
-      std::printf("%5d  %s  %s  %s\n", id, Padded(name, NameColumn).c_str(),
+      std::printf("%5d  %s  %s  %s\n", id, Pad(name, NameColumn).c_str(),
                   DateText(currentRecord).c_str(), PlaceText(currentRecord).c_str());
     }
   }
