@@ -6,6 +6,7 @@
 
 #include "cli/arguments.h"
 #include "cli/json_writer.h"
+#include "cli_run.h"
 
 namespace orrery::cli {
 namespace {
@@ -57,14 +58,10 @@ TEST(JsonWriter, NumbersReadBackExactly) {
 }
 
 TEST(OrreryCli, UnknownCommandExitsWithTwo) {
-  std::string command = std::string(ORRERY_BIN_DIR) + "/orrery-cli no-such-command 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  ASSERT_NE(pipe, nullptr);
-  char line[256] = {};
-  ASSERT_NE(fgets(line, sizeof line, pipe), nullptr);
-  int status = pclose(pipe);
-  EXPECT_EQ(WEXITSTATUS(status), 2);
-  EXPECT_EQ(std::string(line), "orrery-cli: unknown command 'no-such-command'\n");
+  cli_test::CliRun run = cli_test::RunOrreryCli("no-such-command");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "orrery-cli: unknown command 'no-such-command'\n");
 }
 
 }  // namespace

@@ -1,29 +1,20 @@
 // orrery-cli atlas and chart --city, run as the real binary.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli_run.h"
+
 namespace {
 
-struct CliRun {
-  std::string out;
-  int status;
-};
+using orrery::cli_test::CliRun;
 
+// Standard error merged into out.
 CliRun Cli(const std::string& arguments) {
-  std::string command = std::string(ORRERY_BIN_DIR) + "/orrery-cli " + arguments + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  CliRun run{{}, -1};
-  if (pipe == nullptr) return run;
-  char buffer[4096];
-  for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
-  run.status = WEXITSTATUS(pclose(pipe));
-  return run;
+  return orrery::cli_test::RunOrreryCli(arguments, orrery::cli_test::Stderr::Merged);
 }
 
 std::vector<std::string> Lines(const std::string& text) {

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cmath>
 #include <cstdio>
@@ -9,26 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "cli_run.h"
+
 namespace {
 
-struct CliRun {
-  std::string out;
-  int status;
-};
+using orrery::cli_test::CliRun;
 
-// Runs orrery-cli with the given arguments (standard error discarded unless
-// asked for).
-CliRun Cli(const std::string& arguments, bool withStderr = false) {
-  std::string command = std::string(ORRERY_BIN_DIR) + "/orrery-cli " + arguments +
-                        (withStderr ? " 2>&1" : " 2>/dev/null");
-  FILE* pipe = popen(command.c_str(), "r");
-  CliRun run{{}, -1};
-  if (pipe == nullptr) return run;
-  char buffer[4096];
-  for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
-  run.status = WEXITSTATUS(pclose(pipe));
-  return run;
-}
+CliRun Cli(const std::string& arguments) { return orrery::cli_test::RunOrreryCli(arguments); }
 
 // The five sample charts typed as options, with what follows from their
 // fields by plain arithmetic: the Universal Time of birth and the place the
@@ -227,11 +213,10 @@ TEST(ChartCommand, BadInputGivesOneLineAndExitCodeTwo) {
       {"--batch /no/such/file", "unexpected argument '--name'"},
   };
   for (const auto& c : cases) {
-    CliRun quiet = Cli(base + c[0]);
-    EXPECT_EQ(quiet.status, 2) << c[0];
-    EXPECT_EQ(quiet.out, "") << c[0];
-    CliRun loud = Cli(base + c[0], true);
-    EXPECT_EQ(loud.out, std::string("orrery-cli: ") + c[1] + "\n");
+    CliRun run = Cli(base + c[0]);
+    EXPECT_EQ(run.status, 2) << c[0];
+    EXPECT_EQ(run.out, "") << c[0];
+    EXPECT_EQ(run.err, std::string("orrery-cli: ") + c[1] + "\n");
   }
   EXPECT_EQ(Cli("chart --batch /no/such/file").status, 2);
 }

@@ -1,6 +1,5 @@
 // orrery-cli charts on a temporary home, run as the real binary.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -9,15 +8,14 @@
 #include <iterator>
 #include <string>
 
+#include "cli_run.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
+using orrery::cli_test::CliRun;
+using orrery::cli_test::RunOrreryCli;
 
 std::string ReadText(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -36,27 +34,11 @@ class ChartsCommandTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(home_); }
 
-  // orrery-cli with these arguments.
-  Result RunCli(const std::string& arguments) {
-    fs::path err = home_ / "stderr.txt";
-    std::string command =
-        std::string(ORRERY_BIN_DIR) + "/orrery-cli " + arguments + " 2>'" + err.string() + "'";
-    FILE* pipe = popen(command.c_str(), "r");
-    Result result{-1, {}, {}};
-    if (pipe == nullptr) return result;
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-      result.out.append(buffer, n);
-    int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.err = ReadText(err);
-    return result;
-  }
   // orrery-cli charts with these arguments on a home.
-  Result Run(const std::string& arguments, const fs::path& home) {
-    return RunCli("charts --home '" + home.string() + "' " + arguments);
+  CliRun Run(const std::string& arguments, const fs::path& home) {
+    return RunOrreryCli("charts --home '" + home.string() + "' " + arguments);
   }
-  Result Run(const std::string& arguments) { return Run(arguments, home_ / "data"); }
+  CliRun Run(const std::string& arguments) { return Run(arguments, home_ / "data"); }
 
   fs::path ChartFile() const { return home_ / "data" / "qastrology.dat"; }
 
@@ -73,13 +55,13 @@ const std::string AddBob = std::string("add ") + BobOptions;
 
 TEST_F(ChartsCommandTest, AddListExportAndImportIntoAnotherHome) {
   EXPECT_EQ(Run("list").out, "");
-  Result ada = Run(AddAda);
+  CliRun ada = Run(AddAda);
   ASSERT_EQ(ada.status, 0) << ada.err;
   EXPECT_EQ(ada.out, "6\n");
   ASSERT_EQ(Run(AddBob).out, "7\n");
   EXPECT_EQ(fs::file_size(ChartFile()), 16u + 2 * 452);
 
-  Result list = Run("list");
+  CliRun list = Run("list");
   EXPECT_EQ(list.out,
             "    6  Ada Lovelace                     1950-03-01 09:05  München, Bayern, Germany\n"
             "    7  Bob                              1880-02-29 23:59 Julian  22S18 64W41\n");
@@ -88,7 +70,7 @@ TEST_F(ChartsCommandTest, AddListExportAndImportIntoAnotherHome) {
             "\"place\":\"München, Bayern, Germany\"},{\"id\":7,\"name\":\"Bob\","
             "\"date\":\"1880-02-29 23:59 Julian\",\"place\":\"22S18 64W41\"}]\n");
 
-  Result one = Run("export 7 --json");
+  CliRun one = Run("export 7 --json");
   EXPECT_EQ(one.out,
             "{\"id\":7,\"name\":\"Bob\",\"sex\":0,\"year\":1880,\"month\":2,\"day\":29,\"hour\":23,"
             "\"minute\":59,\"calendar\":1,\"country\":\"\",\"state\":\"\",\"city\":\"\","
@@ -97,9 +79,9 @@ TEST_F(ChartsCommandTest, AddListExportAndImportIntoAnotherHome) {
             "\"dstMinutes\":0,\"dstPlus\":1,\"localTime\":1,\"corrDistance\":7,"
             "\"corrDirection\":13,\"corrUnit\":0}\n");
 
-  Result all = Run("export all --json");
+  CliRun all = Run("export all --json");
   WriteText(home_ / "all.json", all.out);
-  Result imported = Run("import '" + (home_ / "all.json").string() + "'", home_ / "other");
+  CliRun imported = Run("import '" + (home_ / "all.json").string() + "'", home_ / "other");
   ASSERT_EQ(imported.status, 0) << imported.err;
   EXPECT_EQ(imported.out, "6\n7\n");
   EXPECT_EQ(Run("export all --json", home_ / "other").out, all.out);
@@ -109,18 +91,18 @@ TEST_F(ChartsCommandTest, AddListExportAndImportIntoAnotherHome) {
 TEST_F(ChartsCommandTest, ShowPrintsAsTheChartCommandDoes) {
   ASSERT_EQ(Run(AddBob).out, "6\n");
   for (std::string settings : {"", " --house-system koch --lang de", " --json"}) {
-    Result shown = Run("show 6" + settings);
+    CliRun shown = Run("show 6" + settings);
     ASSERT_EQ(shown.status, 0) << shown.err;
     EXPECT_GT(shown.out.size(), 200u);
-    EXPECT_EQ(shown.out, RunCli(std::string("chart ") + BobOptions + settings).out) << settings;
+    EXPECT_EQ(shown.out, RunOrreryCli(std::string("chart ") + BobOptions + settings).out) << settings;
   }
   // Sample ids show the built-in charts, as `chart --sample` computes them.
-  Result sample = Run("show 2 --json");
+  CliRun sample = Run("show 2 --json");
   ASSERT_EQ(sample.status, 0);
-  EXPECT_EQ(sample.out, RunCli("chart --sample 2 --json").out);
-  EXPECT_NE(RunCli("chart --sample 0").out.find("Total Solar Eclipse 1999"), std::string::npos);
-  EXPECT_EQ(RunCli("chart --sample 5").status, 2);
-  EXPECT_EQ(RunCli("chart --sample 1 --name X").status, 2);
+  EXPECT_EQ(sample.out, RunOrreryCli("chart --sample 2 --json").out);
+  EXPECT_NE(RunOrreryCli("chart --sample 0").out.find("Total Solar Eclipse 1999"), std::string::npos);
+  EXPECT_EQ(RunOrreryCli("chart --sample 5").status, 2);
+  EXPECT_EQ(RunOrreryCli("chart --sample 1 --name X").status, 2);
   EXPECT_EQ(Run("show 8").status, 1);
 }
 
@@ -128,7 +110,7 @@ TEST_F(ChartsCommandTest, DeleteWritesAtOnceAndIdsAreNotReused) {
   Run(AddAda);
   Run(AddBob);
   EXPECT_EQ(Run("delete 6").status, 0);
-  Result again = Run("delete 6");
+  CliRun again = Run("delete 6");
   EXPECT_EQ(again.status, 1);
   EXPECT_EQ(again.err, "orrery-cli: no stored chart with id 6\n");
   EXPECT_EQ(Run("delete 3").status, 1);  // a sample chart is never stored
@@ -170,7 +152,7 @@ TEST_F(ChartsCommandTest, ImportRefusesBadInputAndStoresNothing) {
   };
   for (const auto& [text, message] : cases) {
     WriteText(home_ / "in.json", text);
-    Result r = Run("import '" + (home_ / "in.json").string() + "'");
+    CliRun r = Run("import '" + (home_ / "in.json").string() + "'");
     EXPECT_EQ(r.status, 2) << text;
     EXPECT_NE(r.err.find(message), std::string::npos) << text << "\n" << r.err;
     EXPECT_EQ(r.out, "") << text;
@@ -188,14 +170,14 @@ TEST_F(ChartsCommandTest, ImportBeyondTwoHundredChartsIsRefusedWhole) {
   }
   WriteText(home_ / "many.json", many + "]");
   Run(AddAda);
-  Result full = Run("import '" + (home_ / "many.json").string() + "'");
+  CliRun full = Run("import '" + (home_ / "many.json").string() + "'");
   EXPECT_EQ(full.status, 1);
   EXPECT_EQ(full.err, "orrery-cli: the store has room for 199 more charts, not 200\n");
   EXPECT_EQ(fs::file_size(ChartFile()), 16u + 452);
   ASSERT_EQ(Run("delete 6").status, 0);
   ASSERT_EQ(Run("import '" + (home_ / "many.json").string() + "'").status, 0);
   EXPECT_EQ(fs::file_size(ChartFile()), 90416u);
-  Result more = Run(AddAda);
+  CliRun more = Run(AddAda);
   EXPECT_EQ(more.status, 1);
   EXPECT_EQ(more.err, "orrery-cli: the store has room for 0 more charts, not 1\n");
 }
@@ -203,7 +185,7 @@ TEST_F(ChartsCommandTest, ImportBeyondTwoHundredChartsIsRefusedWhole) {
 TEST_F(ChartsCommandTest, VerifyReportsDamageWithoutChangingTheFile) {
   Run(AddAda);
   Run(AddBob);
-  Result clean = Run("verify");
+  CliRun clean = Run("verify");
   EXPECT_EQ(clean.status, 0);
   EXPECT_NE(clean.out.find("920 bytes, 2 slots, checksum valid"), std::string::npos) << clean.out;
   EXPECT_NE(clean.out.find("no problems found"), std::string::npos);
@@ -212,7 +194,7 @@ TEST_F(ChartsCommandTest, VerifyReportsDamageWithoutChangingTheFile) {
   bytes[16 + 452 + 300] ^= 0x40;  // inside the second record's city
   bytes += "tail";
   WriteText(ChartFile(), bytes);
-  Result damaged = Run("verify");
+  CliRun damaged = Run("verify");
   EXPECT_EQ(damaged.status, 1);
   EXPECT_NE(damaged.out.find("checksum INVALID"), std::string::npos) << damaged.out;
   // The four bytes behind the last record read as the id of a third one.
@@ -224,21 +206,21 @@ TEST_F(ChartsCommandTest, VerifyReportsDamageWithoutChangingTheFile) {
       << damaged.out;
   EXPECT_EQ(ReadText(ChartFile()), bytes);
 
-  Result list = Run("list");
+  CliRun list = Run("list");
   EXPECT_NE(list.err.find("warning: the chart file was damaged"), std::string::npos);
   EXPECT_NE(list.out.find("Ada Lovelace"), std::string::npos);
   EXPECT_EQ(Run("verify", home_ / "nowhere").status, 1);
 }
 
 TEST_F(ChartsCommandTest, AddTakesAnAtlasCity) {
-  Result added = Run("add --name 'Ulm chart' --date 2003-07-01 --time 12:00 --city Ulm");
+  CliRun added = Run("add --name 'Ulm chart' --date 2003-07-01 --time 12:00 --city Ulm");
   ASSERT_EQ(added.status, 0) << added.err;
-  Result exported = Run("export 6 --json");
+  CliRun exported = Run("export 6 --json");
   EXPECT_NE(exported.out.find("\"country\":\"Germany\""), std::string::npos) << exported.out;
   EXPECT_NE(exported.out.find("\"dstHours\":1,\"dstMinutes\":0,\"dstPlus\":0"),
             std::string::npos)
       << exported.out;
-  Result both = Run("add --name X --date 2003-07-01 --time 12:00 --city Ulm --country France");
+  CliRun both = Run("add --name X --date 2003-07-01 --time 12:00 --city Ulm --country France");
   EXPECT_EQ(both.status, 2);
   EXPECT_EQ(both.err, "orrery-cli: --country names a typed place (not with --city)\n");
 }

@@ -6,43 +6,25 @@
 #include <cstdio>
 #include <ctime>
 #include <map>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
+#include "cli/json_reader.h"
+#include "cli_run.h"
 
 namespace {
 
-struct CliRun {
-  std::string out, err;
-  int status = -1;
-};
+using orrery::cli::JsonValue;
+using orrery::cli_test::CliRun;
 
 CliRun RunCli(const std::string& arguments) {
-  // One file per process: CTest runs the cases of this program side by side.
-  const std::string errFile = std::string(ORRERY_BIN_DIR) + "/positions_test_stderr_" +
-                              std::to_string(getpid()) + ".txt";
-  const std::string command =
-      std::string(ORRERY_BIN_DIR) + "/orrery-cli positions " + arguments + " 2>" + errFile;
-  CliRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[4096];
-  for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
-  run.status = WEXITSTATUS(pclose(pipe));
-  if (FILE* err = fopen(errFile.c_str(), "r")) {
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, err)) > 0;) run.err.append(buffer, n);
-    fclose(err);
-  }
-  std::remove(errFile.c_str());
-  return run;
+  return orrery::cli_test::RunOrreryCli("positions " + arguments);
 }
 
-// A small JSON reader: objects, arrays, strings, numbers, true/false/null.
+// A JSON value with its members by key.
 struct Json {
-  enum Kind { Null, Bool, Number, String, Array, Object } kind = Null;
+  JsonValue::Kind kind = JsonValue::Kind::Null;
   double number = 0.0;
   bool boolean = false;
   std::string text;
@@ -51,83 +33,22 @@ struct Json {
   const Json& operator[](const std::string& key) const { return members.at(key); }
 };
 
-class JsonReader {
- public:
-  explicit JsonReader(const std::string& text) : s_(text) {}
-  bool Read(Json& out) {
-    bool ok = Value(out);
-    Space();
-    return ok && at_ == s_.size();
-  }
-
- private:
-  void Space() {
-    while (at_ < s_.size() && std::isspace(static_cast<unsigned char>(s_[at_]))) ++at_;
-  }
-  bool Literal(const char* word) {
-    std::string w(word);
-    if (s_.compare(at_, w.size(), w) != 0) return false;
-    at_ += w.size();
-    return true;
-  }
-  bool Str(std::string& out) {
-    if (s_[at_] != '"') return false;
-    for (++at_; at_ < s_.size() && s_[at_] != '"'; ++at_) {
-      if (s_[at_] == '\\') ++at_;
-      out += s_[at_];
-    }
-    return at_++ < s_.size();
-  }
-  bool Value(Json& v) {
-    Space();
-    if (at_ >= s_.size()) return false;
-    char c = s_[at_];
-    if (c == '{') {
-      v.kind = Json::Object;
-      ++at_;
-      Space();
-      if (s_[at_] == '}') return ++at_, true;
-      do {
-        Space();
-        std::string key;
-        if (!Str(key)) return false;
-        Space();
-        if (s_[at_++] != ':' || !Value(v.members[key])) return false;
-        Space();
-      } while (s_[at_++] == ',');
-      return s_[at_ - 1] == '}';
-    }
-    if (c == '[') {
-      v.kind = Json::Array;
-      ++at_;
-      Space();
-      if (s_[at_] == ']') return ++at_, true;
-      do {
-        v.items.emplace_back();
-        if (!Value(v.items.back())) return false;
-        Space();
-      } while (s_[at_++] == ',');
-      return s_[at_ - 1] == ']';
-    }
-    if (c == '"') return v.kind = Json::String, Str(v.text);
-    if (Literal("true")) return v.kind = Json::Bool, v.boolean = true, true;
-    if (Literal("false")) return v.kind = Json::Bool, true;
-    if (Literal("null")) return true;
-    char* end = nullptr;
-    v.number = std::strtod(s_.c_str() + at_, &end);
-    if (end == s_.c_str() + at_) return false;
-    at_ = end - s_.c_str();
-    v.kind = Json::Number;
-    return true;
-  }
-  const std::string& s_;
-  std::size_t at_ = 0;
-};
-
-Json ReadJson(const std::string& text) {
+Json FromValue(const JsonValue& v) {
   Json json;
-  EXPECT_TRUE(JsonReader(text).Read(json)) << text.substr(0, 200);
+  json.kind = v.kind;
+  json.number = v.number;
+  json.boolean = v.boolean;
+  json.text = v.text;
+  for (const JsonValue& item : v.items) json.items.push_back(FromValue(item));
+  for (const auto& [key, member] : v.members) json.members.emplace(key, FromValue(member));
   return json;
+}
+
+// The output read back by orrery-cli's own JSON reader (tested on its own).
+Json ReadJson(const std::string& text) {
+  JsonValue value;
+  EXPECT_EQ(orrery::cli::ParseJson(text, value), "") << text.substr(0, 200);
+  return FromValue(value);
 }
 
 constexpr double Pi = 3.141592653589793;
@@ -160,9 +81,9 @@ TEST(PositionsCommand, JsonReadsBackWithEveryBodyAndKey) {
     EXPECT_EQ(bodies[b]["id"].number, b);
     EXPECT_EQ(bodies[b]["abbr"].text, abbr[b]);
     for (const char* key : {"lon", "lat", "dist", "helioLon", "helioLat", "helioDist"}) {
-      EXPECT_EQ(bodies[b][key].kind, Json::Number) << b << " " << key;
+      EXPECT_EQ(bodies[b][key].kind, JsonValue::Kind::Number) << b << " " << key;
     }
-    EXPECT_EQ(bodies[b]["retrograde"].kind, Json::Bool);
+    EXPECT_EQ(bodies[b]["retrograde"].kind, JsonValue::Kind::Bool);
     EXPECT_LE(std::fabs(bodies[b]["lat"].number), Pi / 2);
   }
   // Apparent positions at this moment by the Swiss Ephemeris: Sun 280.368945,
