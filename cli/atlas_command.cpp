@@ -182,10 +182,7 @@ int RunEntry(Arguments& args) {
   std::optional<AtlasMoment> m = ParseMoment(*moment);
   if (!m) return UsageError("invalid --moment '" + *moment + "' (expected YYYY-MM-DDTHH:MM)");
   std::optional<DecimalPosition> position;
-  if (near) {
-    position = ParseNear(*near);
-    if (!position) return UsageError("invalid --near '" + *near + "' (expected LAT,LON in decimal degrees)");
-  }
+  if (std::string problem = ParseNearOption(near, position); !problem.empty()) return UsageError(problem);
   if (std::string problem = LoadCityEntry(*name, position, *m); !problem.empty()) return Fail(problem);
   if (json) {
     std::printf("%s\n", EntryJson().c_str());

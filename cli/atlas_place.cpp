@@ -54,6 +54,14 @@ std::optional<DecimalPosition> ParseNear(std::string_view text) {
   return p;
 }
 
+std::string ParseNearOption(const std::optional<std::string>& near,
+                            std::optional<DecimalPosition>& position) {
+  if (!near) return {};
+  position = ParseNear(*near);
+  if (!position) return "invalid --near '" + *near + "' (expected LAT,LON in decimal degrees)";
+  return {};
+}
+
 std::optional<AtlasMoment> ParseMoment(std::string_view text) {
   AtlasMoment m{};
   char tail = 0;
@@ -99,10 +107,7 @@ std::string LoadCityEntry(std::string_view name, const std::optional<DecimalPosi
 std::string LoadCityOption(const std::string& city, const std::optional<std::string>& near,
                            const AtlasMoment& moment) {
   std::optional<DecimalPosition> position;
-  if (near) {
-    position = ParseNear(*near);
-    if (!position) return "invalid --near '" + *near + "' (expected LAT,LON in decimal degrees)";
-  }
+  if (std::string problem = ParseNearOption(near, position); !problem.empty()) return problem;
   return LoadCityEntry(city, position, moment);
 }
 

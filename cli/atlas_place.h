@@ -19,6 +19,10 @@ struct DecimalPosition {
 
 // "LAT,LON" in decimal degrees: 48.4,9.99.
 std::optional<DecimalPosition> ParseNear(std::string_view text);
+// The option --near LAT,LON when it was given: "" with position filled (or
+// left empty without the option), else the problem.
+std::string ParseNearOption(const std::optional<std::string>& near,
+                            std::optional<DecimalPosition>& position);
 // "YYYY-MM-DDTHH:MM", a local moment of the years 1 to 2129.
 std::optional<AtlasMoment> ParseMoment(std::string_view text);
 
