@@ -148,13 +148,13 @@ TEST_F(DamagedAtlasTest, AnIndexThatDoesNotRiseMeansNoCities) {
 }
 
 TEST_F(DamagedAtlasTest, RuleBlocksRunningPastTheStreamEnd) {
-  testing::AtlasSpec spec;
-  testing::CountrySpec land{1, 6, u"Land", {}, {}};
+  testing::AtlasPlan plan;
+  testing::CountryPlan land{1, 6, u"Land", {}, {}};
   land.rules.PeriodRule(3, 1900, 1, 1, 0, 0, 2047, 12, 31, 23, 59, testing::PackCorrection(2, 0, true));
   land.rules.Unit(3);  // a period rule cut short by the end of the stream
-  spec.countries.push_back(std::move(land));
-  spec.cities.push_back({1, 0, 1, 2, true, 3, 4, true, u"Town"});
-  testing::BuiltAtlas built = testing::BuildAtlas(spec);
+  plan.countries.push_back(std::move(land));
+  plan.cities.push_back({1, 0, 1, 2, true, 3, 4, true, u"Town"});
+  testing::BuiltAtlas built = testing::BuildAtlas(plan);
   ASSERT_EQ(Open(built.blob), 0);
   // Give the block a length far beyond the stream.
   const AtlasStream& s = OpenedAtlas().stream;

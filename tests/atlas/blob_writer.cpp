@@ -185,7 +185,7 @@ std::vector<std::uint8_t> HeapWriter::Finish() {
   return bytes_;
 }
 
-BuiltAtlas BuildAtlas(AtlasSpec spec) {
+BuiltAtlas BuildAtlas(AtlasPlan plan) {
   StreamWriter s;
   s.Unit(0);  // position 0 means "no name"
   struct Written {
@@ -193,23 +193,23 @@ BuiltAtlas BuildAtlas(AtlasSpec spec) {
     std::vector<std::pair<std::int32_t, std::int32_t>> provinces;
   };
   std::vector<Written> written;
-  for (const CountrySpec& c : spec.countries) {
+  for (const CountryPlan& c : plan.countries) {
     Written w{s.String(c.name), WriteBlock(s, c.rules), {}};
-    for (const ProvinceSpec& p : c.provinces) {
+    for (const ProvincePlan& p : c.provinces) {
       std::int32_t name = s.String(p.name);
       w.provinces.emplace_back(name, WriteBlock(s, p.rules));
     }
     written.push_back(w);
   }
-  if (spec.sortCities) {
-    std::stable_sort(spec.cities.begin(), spec.cities.end(),
-                     [](const CitySpec& a, const CitySpec& b) {
+  if (plan.sortCities) {
+    std::stable_sort(plan.cities.begin(), plan.cities.end(),
+                     [](const CityPlan& a, const CityPlan& b) {
                        return Normalised(a.name.c_str()).View() < Normalised(b.name.c_str()).View();
                      });
   }
   BuiltAtlas built;
-  built.cities = spec.cities;
-  for (const CitySpec& c : spec.cities) {
+  built.cities = plan.cities;
+  for (const CityPlan& c : plan.cities) {
     built.cityPositions.push_back(s.Position());
     s.Number(static_cast<std::uint32_t>(c.country | (c.province << 8)), 3);
     s.Number(PackCoordinate(c.latDegrees, c.latMinutes, c.north), 3);
@@ -221,8 +221,8 @@ BuiltAtlas BuildAtlas(AtlasSpec spec) {
   std::vector<std::uint32_t> rootElements(243, 0);
   std::uint32_t root = h.Vector(rootElements);
   std::uint32_t rootItems = (root & 0x7FFFFF) + 2;
-  for (std::size_t i = 0; i < spec.countries.size(); ++i) {
-    const CountrySpec& c = spec.countries[i];
+  for (std::size_t i = 0; i < plan.countries.size(); ++i) {
+    const CountryPlan& c = plan.countries[i];
     std::uint32_t provinces = 0;
     if (!c.provinces.empty()) {
       std::vector<std::uint32_t> entries{0};

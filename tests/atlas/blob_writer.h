@@ -42,20 +42,20 @@ std::uint32_t PackCoordinate(int degrees, int minutes, bool positive);
 std::uint32_t PackCorrection(int hours, int minutes, bool plus);
 std::uint32_t PackDate(int year, int month, int day);
 
-struct ProvinceSpec {
+struct ProvincePlan {
   std::u16string name;
   StreamWriter rules;  // the rules of its block; none: no block
 };
 
-struct CountrySpec {
+struct CountryPlan {
   int number = 0;  // 1..239
   int region = 0;
   std::u16string name;
-  std::vector<ProvinceSpec> provinces;  // numbered from 1
+  std::vector<ProvincePlan> provinces;  // numbered from 1
   StreamWriter rules;
 };
 
-struct CitySpec {
+struct CityPlan {
   int country = 0, province = 0;
   int latDegrees = 0, latMinutes = 0;
   bool north = true;
@@ -64,20 +64,20 @@ struct CitySpec {
   std::u16string name;
 };
 
-struct AtlasSpec {
-  std::vector<CountrySpec> countries;
-  std::vector<CitySpec> cities;  // written in this order
+struct AtlasPlan {
+  std::vector<CountryPlan> countries;
+  std::vector<CityPlan> cities;  // written in this order
   bool sortCities = true;        // sort by normalised name first
 };
 
 // Where things landed in the stream of a built blob.
 struct BuiltAtlas {
   std::vector<std::uint8_t> blob;
-  std::vector<CitySpec> cities;  // in stream order
+  std::vector<CityPlan> cities;  // in stream order
   std::vector<std::int32_t> cityPositions;
 };
 
-BuiltAtlas BuildAtlas(AtlasSpec spec);
+BuiltAtlas BuildAtlas(AtlasPlan plan);
 
 // Writes the heap header and objects: root vector of rootCount elements
 // whose element 0 is a string of stream bytes; for damaged-heap tests.

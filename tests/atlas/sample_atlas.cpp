@@ -6,49 +6,49 @@ namespace orrery::testing {
 
 namespace {
 
-AtlasSpec MakeSpec() {
-  AtlasSpec spec;
-  CountrySpec germany{1, 6, u"Germany", {}, {}};
+AtlasPlan MakePlan() {
+  AtlasPlan plan;
+  CountryPlan germany{1, 6, u"Germany", {}, {}};
   germany.rules.DateRule(5, 1893, 4, 1);
   germany.rules.PeriodRule(3, 1893, 4, 1, 0, 0, 2047, 12, 31, 23, 59, PackCorrection(1, 0, true));
   germany.rules.PeriodRule(4, 1945, 5, 24, 2, 0, 1945, 9, 24, 3, 0, PackCorrection(2, 0, false));
   germany.rules.PeriodRule(6, 1980, 4, 6, 0, 0, 2047, 12, 31, 23, 59, 1);
   germany.provinces.push_back({u"Bayern", {}});
-  ProvinceSpec saarland{u"Saarland", {}};
+  ProvincePlan saarland{u"Saarland", {}};
   saarland.rules.PeriodRule(3, 1940, 1, 1, 0, 0, 1944, 12, 31, 23, 59, PackCorrection(2, 0, true));
   germany.provinces.push_back(std::move(saarland));
-  spec.countries.push_back(std::move(germany));
+  plan.countries.push_back(std::move(germany));
 
-  CountrySpec russia{2, 9, u"Russia", {}, {}};
+  CountryPlan russia{2, 9, u"Russia", {}, {}};
   russia.rules.DateRule(1, 1918, 2, 1);
   russia.rules.DateRule(2, 1918, 2, 14);
   russia.rules.PeriodRule(3, 1900, 1, 1, 0, 0, 2047, 12, 31, 23, 59, PackCorrection(3, 0, true));
-  spec.countries.push_back(std::move(russia));
+  plan.countries.push_back(std::move(russia));
 
-  CountrySpec australia{3, 5, u"Australia", {}, {}};
+  CountryPlan australia{3, 5, u"Australia", {}, {}};
   australia.rules.PeriodRule(3, 1895, 2, 1, 0, 0, 2047, 12, 31, 23, 59,
                              PackCorrection(10, 0, true));
   australia.rules.PeriodRule(6, 1971, 1, 1, 0, 0, 2047, 12, 31, 23, 59, 2);
-  spec.countries.push_back(std::move(australia));
+  plan.countries.push_back(std::move(australia));
 
-  CountrySpec uk{4, 6, u"United Kingdom", {}, {}};
+  CountryPlan uk{4, 6, u"United Kingdom", {}, {}};
   uk.rules.DateRule(2, 1752, 9, 14);
-  spec.countries.push_back(std::move(uk));
+  plan.countries.push_back(std::move(uk));
 
-  CountrySpec italy{5, 6, u"Italy", {}, {}};
+  CountryPlan italy{5, 6, u"Italy", {}, {}};
   italy.rules.DateRule(1, 1582, 10, 5);
   italy.rules.DateRule(2, 1582, 10, 15);
   italy.rules.PeriodRule(3, 1893, 11, 1, 0, 0, 2047, 12, 31, 23, 59, PackCorrection(1, 0, true));
-  spec.countries.push_back(std::move(italy));
+  plan.countries.push_back(std::move(italy));
 
-  CountrySpec usa{6, 2, u"USA", {}, {}};
+  CountryPlan usa{6, 2, u"USA", {}, {}};
   usa.rules.PeriodRule(3, 1883, 11, 18, 12, 0, 2047, 12, 31, 23, 59, PackCorrection(5, 0, false));
   usa.rules.PeriodRule(6, 1967, 1, 1, 0, 0, 2047, 12, 31, 23, 59, 77);
-  spec.countries.push_back(std::move(usa));
+  plan.countries.push_back(std::move(usa));
 
-  spec.countries.push_back({7, 3, u"Japan", {}, {}});
+  plan.countries.push_back({7, 3, u"Japan", {}, {}});
 
-  spec.cities = {
+  plan.cities = {
       {1, 0, 50, 46, true, 6, 5, true, u"Aachen"},
       {1, 1, 48, 22, true, 10, 53, true, u"Augsburg"},
       {1, 0, 52, 31, true, 13, 24, true, u"Berlin"},
@@ -69,20 +69,20 @@ AtlasSpec MakeSpec() {
       {6, 0, 0, 0, true, 0, 0, true, u"Zzyzx"},
   };
   for (int i = 0; i < 12; ++i) {
-    spec.cities.push_back({6, 0, 39, 40 + i, true, 89, 39, false, u"Springfield"});
+    plan.cities.push_back({6, 0, 39, 40 + i, true, 89, 39, false, u"Springfield"});
   }
-  return spec;
+  return plan;
 }
 
 }  // namespace
 
-const AtlasSpec& SampleAtlasSpec() {
-  static const AtlasSpec spec = MakeSpec();
-  return spec;
+const AtlasPlan& SampleAtlasPlan() {
+  static const AtlasPlan plan = MakePlan();
+  return plan;
 }
 
 const BuiltAtlas& SampleAtlas() {
-  static const BuiltAtlas built = BuildAtlas(SampleAtlasSpec());
+  static const BuiltAtlas built = BuildAtlas(SampleAtlasPlan());
   return built;
 }
 

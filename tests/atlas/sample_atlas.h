@@ -19,7 +19,7 @@
 
 namespace orrery::testing {
 
-const AtlasSpec& SampleAtlasSpec();
+const AtlasPlan& SampleAtlasPlan();
 const BuiltAtlas& SampleAtlas();
 // Points the atlas at the sample and opens it; returns OpenAtlas's code.
 int OpenSampleAtlas();
