@@ -98,6 +98,11 @@ AtlasValue VectorElement(const AtlasHeap& heap, AtlasValue v, std::uint32_t inde
   return ReadHeapNumber(heap, vector.items + 3 * index, 3);
 }
 
+std::uint32_t VectorItems(const AtlasHeap& heap, AtlasValue v) {
+  SizedObject vector = ReadVector(heap, v);
+  return vector.count > 0 ? vector.items : 0;
+}
+
 bool IsString(const AtlasHeap& heap, AtlasValue v) {
   return v == AtlasEmptyString || ReadString(heap, v).valid;
 }

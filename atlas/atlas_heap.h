@@ -43,6 +43,9 @@ std::uint32_t ReadHeapNumber(const AtlasHeap& heap, std::uint32_t offset, int by
 bool IsVector(const AtlasHeap& heap, AtlasValue v);
 std::uint32_t VectorCount(const AtlasHeap& heap, AtlasValue v);
 AtlasValue VectorElement(const AtlasHeap& heap, AtlasValue v, std::uint32_t index);
+// Heap offset of element 0 (0 for the empty vector or a non-vector), for a
+// caller that reads many elements of one vector it has checked.
+std::uint32_t VectorItems(const AtlasHeap& heap, AtlasValue v);
 
 bool IsString(const AtlasHeap& heap, AtlasValue v);
 // Length in UTF-16 code units.

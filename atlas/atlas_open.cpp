@@ -84,11 +84,7 @@ int OpenAtlas() {
   layout.cityIndex = VectorElement(layout.heap, layout.root, CityIndexElement);
   if (!IsVector(layout.heap, layout.cityIndex)) return Fail(AtlasIndexInvalid);
   layout.cityIndexCount = VectorCount(layout.heap, layout.cityIndex);
-  if (layout.cityIndexCount > 0) {
-    // A non-empty vector: its elements follow the kind byte and the count.
-    std::uint32_t offset = layout.cityIndex & 0x7FFFFF;
-    layout.cityIndexItems = offset + (layout.heap.bytes[offset] == 8 ? 2 : 4);
-  }
+  layout.cityIndexItems = VectorItems(layout.heap, layout.cityIndex);
   layout.stream = MakeAtlasStream(layout.heap, streamString, charTable);
   layout.blobBytes = static_cast<std::uint32_t>(blob.size());
   DeriveCityLayout();

@@ -236,6 +236,8 @@ TEST(AtlasHeap, VectorsStringsPairsAndSmallObjects) {
   EXPECT_EQ(VectorCount(heap, longVector), 300u);
   EXPECT_EQ(VectorElement(heap, longVector, 299), text);
   EXPECT_EQ(VectorElement(heap, longVector, 300), 0u);
+  EXPECT_EQ(VectorItems(heap, longVector), (longVector & 0x7FFFFF) + 4);  // kind, 3-byte count
+  EXPECT_EQ(VectorItems(heap, text), 0u);
   EXPECT_TRUE(IsVector(heap, AtlasEmptyVector));
   EXPECT_EQ(VectorCount(heap, AtlasEmptyVector), 0u);
   EXPECT_EQ(VectorElement(heap, AtlasEmptyVector, 0), 0u);
@@ -281,6 +283,7 @@ TEST(AtlasHeap, ObjectsRunningPastTheHeapAreNotObjects) {
   heap = MakeAtlasHeap(cut);
   EXPECT_EQ(heap.length, length);
   EXPECT_TRUE(IsVector(heap, vector));
+  EXPECT_EQ(VectorItems(heap, vector), (vector & 0x7FFFFF) + 2);  // kind, 1-byte count
   EXPECT_FALSE(IsString(heap, text));
   EXPECT_EQ(StringLength(heap, text), 0u);
   EXPECT_FALSE(IsPair(heap, cycle));
@@ -288,6 +291,7 @@ TEST(AtlasHeap, ObjectsRunningPastTheHeapAreNotObjects) {
   cut[(vector & 0x7FFFFF) + 1] = 200;
   EXPECT_FALSE(IsVector(heap, vector));
   EXPECT_EQ(VectorElement(heap, vector, 0), 0u);
+  EXPECT_EQ(VectorItems(heap, vector), 0u);
   // References into the header or past the end.
   EXPECT_FALSE(IsVector(heap, 0x800003));
   EXPECT_FALSE(IsVector(heap, 0xFFFFFF));
