@@ -29,9 +29,9 @@ std::int64_t SecondsNow() {
 
 // Local civil time = UT + time-zone correction - daylight-saving correction.
 std::int64_t LocalSeconds(std::int64_t ut, const ChartRecord& r) {
-  std::int64_t zone = (r.zoneHours * 3600 + r.zoneMinutes * 60) * (r.zonePlus ? 1 : -1);
-  std::int64_t dst = (r.dstHours * 3600 + r.dstMinutes * 60) * (r.dstPlus ? 1 : -1);
-  return ut + zone - dst;
+  double zone = ZoneOffsetSeconds(r.zoneHours, r.zoneMinutes, static_cast<int>(r.zonePlus));
+  double dst = ZoneOffsetSeconds(r.dstHours, r.dstMinutes, static_cast<int>(r.dstPlus));
+  return ut + static_cast<std::int64_t>(zone - dst);
 }
 
 void SetMoment(std::int64_t seconds, ChartRecord& r) {
