@@ -5,7 +5,6 @@
 #include <memory>
 #include <set>
 
-#include "foundation/wide_string.h"
 #include "store/chart_store.h"
 
 namespace orrery {
@@ -18,8 +17,10 @@ struct TextField {
   int units;
 };
 
-constexpr TextField textFields[] = {
-    {"name", 6, 33}, {"country", 82, 49}, {"state", 180, 49}, {"city", 278, 66}};
+constexpr TextField textFields[] = {{"name", SlotNameOffset, RecordNameUnits},
+                                     {"country", SlotCountryOffset, RecordCountryUnits},
+                                     {"state", SlotStateOffset, RecordStateUnits},
+                                     {"city", SlotCityOffset, RecordCityUnits}};
 
 bool TextTerminated(const std::uint8_t* slot, const TextField& field) {
   for (int i = 0; i < field.units; ++i) {

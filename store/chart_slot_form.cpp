@@ -20,7 +20,7 @@ void DecodeText(const std::uint8_t* at, int units, char16_t* text) {
 
 void EncodeChartSlot(const ChartRecord& r, std::uint8_t* slot) {
   PutI32(slot + 0, r.id);
-  EncodeText(r.name, RecordNameUnits, slot + 6);
+  EncodeText(r.name, RecordNameUnits, slot + SlotNameOffset);
   slot[72] = r.sex;
   PutU16(slot + 74, static_cast<std::uint16_t>(r.year));
   slot[76] = r.month;
@@ -28,9 +28,9 @@ void EncodeChartSlot(const ChartRecord& r, std::uint8_t* slot) {
   slot[78] = r.hour;
   slot[79] = r.minute;
   slot[80] = r.calendar;
-  EncodeText(r.country, RecordCountryUnits, slot + 82);
-  EncodeText(r.state, RecordStateUnits, slot + 180);
-  EncodeText(r.city, RecordCityUnits, slot + 278);
+  EncodeText(r.country, RecordCountryUnits, slot + SlotCountryOffset);
+  EncodeText(r.state, RecordStateUnits, slot + SlotStateOffset);
+  EncodeText(r.city, RecordCityUnits, slot + SlotCityOffset);
   PutU16(slot + 410, r.latDegrees);
   slot[412] = r.latMinutes;
   PutU32(slot + 416, r.north);
@@ -51,7 +51,7 @@ void EncodeChartSlot(const ChartRecord& r, std::uint8_t* slot) {
 
 void DecodeChartSlot(const std::uint8_t* slot, ChartRecord& r) {
   r.id = GetI32(slot + 0);
-  DecodeText(slot + 6, RecordNameUnits, r.name);
+  DecodeText(slot + SlotNameOffset, RecordNameUnits, r.name);
   r.sex = slot[72];
   r.year = GetI16(slot + 74);
   r.month = slot[76];
@@ -59,9 +59,9 @@ void DecodeChartSlot(const std::uint8_t* slot, ChartRecord& r) {
   r.hour = slot[78];
   r.minute = slot[79];
   r.calendar = slot[80];
-  DecodeText(slot + 82, RecordCountryUnits, r.country);
-  DecodeText(slot + 180, RecordStateUnits, r.state);
-  DecodeText(slot + 278, RecordCityUnits, r.city);
+  DecodeText(slot + SlotCountryOffset, RecordCountryUnits, r.country);
+  DecodeText(slot + SlotStateOffset, RecordStateUnits, r.state);
+  DecodeText(slot + SlotCityOffset, RecordCityUnits, r.city);
   r.latDegrees = GetU16(slot + 410);
   r.latMinutes = slot[412];
   r.north = GetU32(slot + 416);

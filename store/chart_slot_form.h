@@ -31,6 +31,11 @@
 namespace orrery {
 
 inline constexpr int ChartSlotBytes = 452;
+// Byte offsets of the text fields; their lengths are the record's Record*Units.
+inline constexpr int SlotNameOffset = 6;
+inline constexpr int SlotCountryOffset = 82;
+inline constexpr int SlotStateOffset = 180;
+inline constexpr int SlotCityOffset = 278;
 
 // Writes every field of record (id included, not the record check and not
 // the padding) into the slot.
