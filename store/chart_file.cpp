@@ -1,7 +1,6 @@
 #include "store/chart_file.h"
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <system_error>
 
@@ -46,9 +45,7 @@ void RepairChartStore(ChartStore& store) {
 }
 
 void LoadChartBytes(const std::uint8_t* bytes, std::size_t size) {
-  ResetChartStore(chartStore);
-  if (size > 0)
-    std::memcpy(chartStore.image.data(), bytes, std::min<std::size_t>(size, ChartImageBytes));
+  FillChartStore(chartStore, bytes, size);
   if (FileChecksum(chartStore, FileSlotCount(chartStore)) != chartStore.Checksum()) {
     PushError(603);
     RepairChartStore(chartStore);

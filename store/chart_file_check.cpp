@@ -1,7 +1,5 @@
 #include "store/chart_file_check.h"
 
-#include <algorithm>
-#include <cstring>
 #include <memory>
 #include <set>
 
@@ -59,9 +57,7 @@ void InspectSlots(const ChartStore& store, std::size_t size, ChartFileReport& re
 
 ChartFileReport InspectChartFile(const std::uint8_t* bytes, std::size_t size) {
   auto store = std::make_unique<ChartStore>();
-  ResetChartStore(*store);
-  if (size > 0)
-    std::memcpy(store->image.data(), bytes, std::min<std::size_t>(size, ChartImageBytes));
+  FillChartStore(*store, bytes, size);
 
   ChartFileReport report;
   report.size = size;

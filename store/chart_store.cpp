@@ -17,6 +17,11 @@ void ResetChartStore(ChartStore& store) {
   store.SetLastId(LastSampleId + 1);
 }
 
+void FillChartStore(ChartStore& store, const std::uint8_t* bytes, std::size_t size) {
+  ResetChartStore(store);
+  if (size > 0) std::memcpy(store.image.data(), bytes, std::min<std::size_t>(size, ChartImageBytes));
+}
+
 void ClearSlot(ChartStore& store, int index) {
   if (index < 0 || index >= StoreSlotCount) return;
   std::memset(store.Slot(index), 0, ChartSlotBytes);

@@ -15,6 +15,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "store/chart_slot_form.h"
@@ -48,6 +49,9 @@ extern ChartStore chartStore;
 
 // format 100, checksum 0, lastId 5, changed 0, every slot cleared.
 void ResetChartStore(ChartStore& store);
+// Resets the store, then copies the bytes of a chart file over its front: a
+// longer input only to ChartImageBytes, a shorter one leaves the rest as reset.
+void FillChartStore(ChartStore& store, const std::uint8_t* bytes, std::size_t size);
 // The 452 bytes of the slot become zero; an index outside 0..199 is ignored.
 void ClearSlot(ChartStore& store, int index);
 // Moves charts forward into free slots: each free slot, in order, takes the
