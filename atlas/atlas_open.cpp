@@ -12,7 +12,6 @@ namespace {
 
 constexpr std::uint32_t StreamElement = 0;
 constexpr std::uint32_t CityIndexElement = 242;
-constexpr int CityFieldUnits = 9;  // indices, latitude, longitude: 3 units each
 
 struct AtlasSource {
   std::span<const std::uint8_t> blob;

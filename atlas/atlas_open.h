@@ -22,6 +22,8 @@ namespace orrery {
 inline constexpr int AtlasRootElements = 243;
 inline constexpr int AtlasCountries = 239;
 inline constexpr int CityIndexStep = 10;
+// A city record's fields before its name: indices, latitude, longitude, 3 units each.
+inline constexpr int CityFieldUnits = 9;
 
 // Error codes of OpenAtlas (also pushed onto the ErrorLog).
 inline constexpr int AtlasRootInvalid = 5001;

@@ -13,7 +13,7 @@ namespace {
 
 constexpr int IndicesUnits = 3;
 constexpr int CoordinateUnits = 3;
-constexpr int NameOffset = 9;
+static_assert(IndicesUnits + 2 * CoordinateUnits == CityFieldUnits);
 
 bool HasCities() { return OpenedAtlas().cityCount > 0; }
 
@@ -24,7 +24,7 @@ bool IsCityPosition(std::int32_t position) {
 
 NormalisedName NormalisedCityName(std::int32_t position) {
   char16_t name[AtlasCityNameUnits];
-  ReadPackedString(OpenedAtlas().stream, position + NameOffset, name, AtlasCityNameUnits);
+  ReadPackedString(OpenedAtlas().stream, position + CityFieldUnits, name, AtlasCityNameUnits);
   return Normalised(name);
 }
 
