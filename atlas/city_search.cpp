@@ -59,6 +59,19 @@ std::int32_t LastIndexNotAbove(std::int32_t position) {
   return low;
 }
 
+// SeekCityName for a name already in its comparison form.
+std::int32_t SeekNormalisedName(const NormalisedName& q) {
+  if (!HasCities()) return atlasCursor.position = 0;
+  const AtlasLayout& atlas = OpenedAtlas();
+  std::int32_t k = FirstIndexNotBelow(q);
+  std::int32_t position = CityIndexEntry(k > 0 ? k - 1 : 0);
+  while (position < atlas.lastCity && NormalisedCityName(position).View() < q.View()) {
+    position += CityRecordUnits(position);
+  }
+  if (position > atlas.lastCity) position = atlas.lastCity;
+  return atlasCursor.position = position;
+}
+
 }  // namespace
 
 AtlasRef ReadCity(int flags) {
@@ -98,18 +111,7 @@ AtlasRef ReadCity(int flags) {
   return MakeAtlasRef(0, 0, 0, start);
 }
 
-std::int32_t SeekCityName(const char16_t* text) {
-  if (!HasCities()) return atlasCursor.position = 0;
-  const AtlasLayout& atlas = OpenedAtlas();
-  NormalisedName q = Normalised(text);
-  std::int32_t k = FirstIndexNotBelow(q);
-  std::int32_t position = CityIndexEntry(k > 0 ? k - 1 : 0);
-  while (position < atlas.lastCity && NormalisedCityName(position).View() < q.View()) {
-    position += CityRecordUnits(position);
-  }
-  if (position > atlas.lastCity) position = atlas.lastCity;
-  return atlasCursor.position = position;
-}
+std::int32_t SeekCityName(const char16_t* text) { return SeekNormalisedName(Normalised(text)); }
 
 AtlasRef SeekCityNumber(std::int32_t n) {
   const AtlasLayout& atlas = OpenedAtlas();
@@ -143,9 +145,8 @@ std::int32_t CityNumberOf(AtlasRef ref) {
 }
 
 AtlasRef FindAtlasCity(const char16_t* name) {
-  atlasCursor.position = OpenedAtlas().firstCity;
-  SeekCityName(name);
-  NormalisedName wanted = Normalised(name);
+  const NormalisedName wanted = Normalised(name);
+  SeekNormalisedName(wanted);
   const int refLat = SignedMinutes(atlasCursor.refLatDegrees, atlasCursor.refLatMinutes,
                                    atlasCursor.refNorth);
   const int refLon = SignedMinutes(atlasCursor.refLonDegrees, atlasCursor.refLonMinutes,
