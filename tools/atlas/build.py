@@ -25,6 +25,19 @@ INDEX_STEP = 10
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
 
+def read_geography(places):
+    """Countries by code, the province of every place (by geonameid) and the sovereign
+    states in number order, from the places and the committed tables."""
+    countries_tsv = sources.read_countries()
+    country_names = sources.read_country_names()
+    countries = build_countries(places, countries_tsv, country_names)
+    territory_names = {code: country_names.get(code, countries_tsv[code]["name"]) for code in FOLDED}
+    provinces = assign_provinces(places, countries, sources.read_admin1_names(), territory_names,
+                                 sources.read_slovenia_regions())
+    states = sorted({id(c): c for c in countries.values()}.values(), key=lambda c: c.number)
+    return countries, provinces, states
+
+
 def fit_area_names(states, table_set):
     """Country and province names in their stored form (table characters, length limits)."""
     for country in states:
@@ -107,13 +120,7 @@ def build_heap(stream, states, layout, index):
 def main():
     started = time.time()
     places = sources.read_places()
-    countries_tsv = sources.read_countries()
-    country_names = sources.read_country_names()
-    countries = build_countries(places, countries_tsv, country_names)
-    territory_names = {code: country_names.get(code, countries_tsv[code]["name"]) for code in FOLDED}
-    provinces = assign_provinces(places, countries, sources.read_admin1_names(), territory_names,
-                                 sources.read_slovenia_regions())
-    states = sorted({id(c): c for c in countries.values()}.values(), key=lambda c: c.number)
+    countries, provinces, states = read_geography(places)
 
     names = [main_name(p) for p in places] + [a for p in places for a in alternate_candidates(p)]
     names += [c.name for c in states] + [pr.name for c in states for pr in c.provinces]

@@ -303,17 +303,10 @@ def observed(blocks, rows, moment):
 def check_against_inputs(countries, records):
     from atlaslib import sources
     from atlaslib.cities import build_records
-    from atlaslib.geography import FOLDED, assign_provinces, build_countries
+    from build import fit_area_names, read_geography
     places = sources.read_places()
-    tsv = sources.read_countries()
-    names = sources.read_country_names()
-    by_code = build_countries(places, tsv, names)
-    territory = {c: names.get(c, tsv[c]["name"]) for c in FOLDED}
-    provinces = assign_provinces(places, by_code, sources.read_admin1_names(), territory,
-                                 sources.read_slovenia_regions())
+    by_code, provinces, states = read_geography(places)
     table = set(read_char_table())
-    from build import fit_area_names
-    states = sorted({id(c): c for c in by_code.values()}.values(), key=lambda c: c.number)
     fit_area_names(states, table)
     for c in states:
         d = countries.get(c.number)
