@@ -76,13 +76,8 @@ AtlasPlan MakePlan() {
 
 }  // namespace
 
-const AtlasPlan& SampleAtlasPlan() {
-  static const AtlasPlan plan = MakePlan();
-  return plan;
-}
-
 const BuiltAtlas& SampleAtlas() {
-  static const BuiltAtlas built = BuildAtlas(SampleAtlasPlan());
+  static const BuiltAtlas built = BuildAtlas(MakePlan());
   return built;
 }
 

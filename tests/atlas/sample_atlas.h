@@ -19,7 +19,6 @@
 
 namespace orrery::testing {
 
-const AtlasPlan& SampleAtlasPlan();
 const BuiltAtlas& SampleAtlas();
 // Points the atlas at the sample and opens it; returns OpenAtlas's code.
 int OpenSampleAtlas();
