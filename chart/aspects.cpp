@@ -1,6 +1,5 @@
 #include "chart/aspects.h"
 
-#include <array>
 #include <cmath>
 
 #include "chart/chart_slot.h"
@@ -62,14 +61,9 @@ int AspectBetween(int bodyA, double longitudeA, int bodyB, double longitudeB) {
   const double separation = Separation(longitudeA, longitudeB) * RadToDeg;
   // Rows within the widest pair orb, found without a branch per row; at most
   // a few remain, tried in AspectId order.
-  static const auto angles = [] {
-    std::array<double, AspectRowCount> a{};
-    for (int kind = Conjunction; kind < AspectRowCount; ++kind) a[kind] = aspectInfo[kind].angle;
-    return a;
-  }();
   unsigned near = 0;
   for (int kind = Conjunction; kind < AspectRowCount; ++kind) {
-    near |= unsigned(std::fabs(separation - angles[kind]) <= LargestPairOrb) << kind;
+    near |= unsigned(std::fabs(separation - aspectInfo[kind].angle) <= LargestPairOrb) << kind;
   }
   for (; near != 0; near &= near - 1) {
     const int kind = __builtin_ctz(near);
