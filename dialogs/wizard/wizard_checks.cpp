@@ -7,6 +7,7 @@
 #include "dialogs/caution_notices.h"
 #include "dialogs/wizard/wizard_ids.h"
 #include "dialogs/wizard/wizard_record.h"
+#include "foundation/calendar.h"
 #include "foundation/wide_string.h"
 #include "shell/text_format.h"
 
@@ -20,11 +21,6 @@ ValidationResult Problem(int page, int control, int notice) { return {false, pag
 bool InRange(std::u16string_view text, int low, int high) {
   const std::optional<int> v = ParseNumber(text);
   return v && *v >= low && *v <= high;
-}
-
-bool IsLeapYear(int year, int calendar) {
-  if (year % 4 != 0) return false;
-  return calendar == 1 || year % 100 != 0 || year % 400 == 0;
 }
 
 // The day notice of each month: January, then March to December in order;
@@ -106,12 +102,6 @@ std::optional<int> ParseNumber(std::u16string_view text) {
     if (value > INT_MAX) return std::nullopt;
   }
   return static_cast<int>(value);
-}
-
-int MonthLength(int year, int month, int calendar) {
-  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month < 1 || month > 12) return 0;
-  return month == 2 && IsLeapYear(year, calendar) ? 29 : kDays[month - 1];
 }
 
 ValidationResult CheckNamePage(const WizardInput& in) {

@@ -55,12 +55,6 @@ std::u16string DecimalText(int value);
 // too large for an int).
 std::optional<int> ParseNumber(std::u16string_view text);
 
-// Days of the month in the record's calendar: February has 29 days in every
-// fourth year in the Julian calendar, and by the Gregorian rule (every
-// fourth year, except centuries not divisible by 400) in the Gregorian one,
-// for every year. 0 for a month outside 1..12.
-int MonthLength(int year, int month, int calendar);
-
 // The checks of one page, in order: "Name" the name, date and time;
 // "Place" latitude and longitude; "Corrections" the zone (unless local
 // time is used) and daylight-saving fields.

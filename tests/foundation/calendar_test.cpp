@@ -120,6 +120,25 @@ TEST(MonthLength, FollowsEachCalendarsLeapRule) {
   EXPECT_EQ(MonthLength(2000, 13, Julian), 0);
 }
 
+// A chart record's February: the Julian rule before the reform as well, the
+// Gregorian rule for every year of a Gregorian record.
+TEST(MonthLength, FebruaryFollowsTheRecordsCalendar) {
+  EXPECT_EQ(MonthLength(2000, 2, Gregorian), 29);
+  EXPECT_EQ(MonthLength(1900, 2, Gregorian), 28);
+  EXPECT_EQ(MonthLength(1900, 2, Julian), 29);
+  // Before the calendar reform both rules still hold.
+  EXPECT_EQ(MonthLength(1500, 2, Julian), 29);
+  EXPECT_EQ(MonthLength(1500, 2, Gregorian), 28);
+  EXPECT_EQ(MonthLength(1200, 2, Gregorian), 29);
+  EXPECT_EQ(MonthLength(1583, 2, Gregorian), 28);
+  EXPECT_EQ(MonthLength(4, 2, Julian), 29);
+  EXPECT_EQ(MonthLength(2023, 2, Julian), 28);
+  const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  for (int month = 1; month <= 12; ++month) EXPECT_EQ(MonthLength(2023, month, Gregorian), lengths[month - 1]);
+  EXPECT_EQ(MonthLength(2023, 0, Gregorian), 0);
+  EXPECT_EQ(MonthLength(2023, 13, Gregorian), 0);
+}
+
 TEST(Weekday, MatchesTheRealWeekOnBothSidesOfMjdZero) {
   EXPECT_EQ(Weekday(51544), 6);  // Saturday 1 January 2000
   for (int y : {1583, 1700, 1858, 1859, 1900, 2024, 2129}) {

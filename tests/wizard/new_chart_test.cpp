@@ -11,7 +11,6 @@
 #include "chart/chart_slot.h"
 #include "foundation/calendar.h"
 #include "foundation/wide_string.h"
-#include "shell/platform/unicode.h"
 #include "shell/text_format.h"
 #include "store/chart_file.h"
 #include "store/chart_store.h"
@@ -392,7 +391,7 @@ ok
   SeekCityNumber(16);
   ReadCity(ReadEverything);
   EXPECT_EQ(FieldText(chartSlots[0].record.city), FieldText(atlasCursor.cityName));
-  EXPECT_EQ(observed_[4], platform::Utf16ToUtf8(FieldText(atlasCursor.cityName)));
+  EXPECT_EQ(observed_[4], ToUtf8(FieldText(atlasCursor.cityName)));
   EXPECT_EQ(FieldText(chartSlots[0].record.country), FieldText(atlasCursor.countryName));
 }
 

@@ -5,6 +5,7 @@
 #include "dialogs/caution_notices.h"
 #include "dialogs/wizard/wizard_checks.h"
 #include "dialogs/wizard/wizard_ids.h"
+#include "foundation/calendar.h"
 
 namespace orrery::wizard {
 namespace {
@@ -43,24 +44,6 @@ TEST(WizardNames, SpacesAreNormalisedBeforeTheCut) {
   // A cut that ends on a blank leaves no trailing blank.
   EXPECT_EQ(NormalisedText(u"abcd efgh", 5), u"abcd");
   EXPECT_EQ(NormalisedText(u"abcdefgh", 3), u"abc");
-}
-
-TEST(WizardMonthLength, FebruaryFollowsTheRecordsCalendar) {
-  constexpr int Gregorian = 0, Julian = 1;
-  EXPECT_EQ(MonthLength(2000, 2, Gregorian), 29);
-  EXPECT_EQ(MonthLength(1900, 2, Gregorian), 28);
-  EXPECT_EQ(MonthLength(1900, 2, Julian), 29);
-  // Before the calendar reform both rules still hold.
-  EXPECT_EQ(MonthLength(1500, 2, Julian), 29);
-  EXPECT_EQ(MonthLength(1500, 2, Gregorian), 28);
-  EXPECT_EQ(MonthLength(1200, 2, Gregorian), 29);
-  EXPECT_EQ(MonthLength(1583, 2, Gregorian), 28);
-  EXPECT_EQ(MonthLength(4, 2, Julian), 29);
-  EXPECT_EQ(MonthLength(2023, 2, Julian), 28);
-  const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  for (int month = 1; month <= 12; ++month) EXPECT_EQ(MonthLength(2023, month, Gregorian), lengths[month - 1]);
-  EXPECT_EQ(MonthLength(2023, 0, Gregorian), 0);
-  EXPECT_EQ(MonthLength(2023, 13, Gregorian), 0);
 }
 
 TEST(WizardChecks, DayNoticesNameTheirMonth) {

@@ -9,7 +9,7 @@
 #include "shell/platform/list_view.h"
 #include "shell/platform/property_sheet.h"
 #include "shell/platform/tree_view.h"
-#include "shell/platform/unicode.h"
+#include "foundation/wide_string.h"
 #include "shell/program_events.h"
 #include "shell/shell_ids.h"
 
@@ -20,9 +20,9 @@ namespace {
 std::string Observe(platform::Desktop& d) {
   platform::Window* active = d.ActiveWindow();
   auto* sheet = dynamic_cast<platform::PropertySheet*>(active);
-  if (!sheet) return active ? platform::Utf16ToUtf8(active->Text()) : "nothing";
+  if (!sheet) return active ? ToUtf8(active->Text()) : "nothing";
   const platform::Window* focus = d.Focus();
-  return platform::Utf16ToUtf8(sheet->PageTitle(sheet->ActivePage())) + " " +
+  return ToUtf8(sheet->PageTitle(sheet->ActivePage())) + " " +
          std::to_string(focus ? focus->Id() : -1);
 }
 
@@ -32,7 +32,7 @@ std::string Shown(const platform::Window& w) {
   if (auto* c = dynamic_cast<const platform::ComboBox*>(&w)) text = c->ItemText(c->Selection());
   if (auto* l = dynamic_cast<const platform::ListView*>(&w)) text = l->CellText(l->Selection(), 0);
   if (auto* t = dynamic_cast<const platform::TreeView*>(&w)) text = t->ItemText(t->Selection());
-  return (w.IsEnabled() ? "" : "disabled ") + platform::Utf16ToUtf8(text);
+  return (w.IsEnabled() ? "" : "disabled ") + ToUtf8(text);
 }
 
 std::string Note(platform::Desktop& d, std::string_view args, std::vector<std::string>& notes) {
