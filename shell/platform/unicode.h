@@ -2,7 +2,6 @@
 // conversions to and from UTF-8 are foundation's (foundation/wide_string.h).
 #pragma once
 
-#include <string>
 #include <string_view>
 
 #include "foundation/wide_string.h"
@@ -12,7 +11,5 @@ namespace orrery::platform {
 // The code point starting at text[i]; advances i past it. An unpaired
 // surrogate decodes as U+FFFD.
 char32_t NextCodePoint(std::u16string_view text, size_t& i);
-
-inline std::string Utf16ToUtf8(std::u16string_view utf16) { return ToUtf8(utf16); }
 
 }  // namespace orrery::platform
