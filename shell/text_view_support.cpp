@@ -27,10 +27,7 @@ void DrawGlyphRow(platform::DrawContext& dc, const int* bodies, int count, int x
   }
 }
 
-const HouseSystemInfo& HouseSystemInUse() {
-  const bool known = currentHouseSystem >= 0 && currentHouseSystem < HouseSystemCount;
-  return houseSystemInfo[known ? currentHouseSystem : 0];
-}
+const HouseSystemInfo& HouseSystemInUse() { return houseSystemInfo[EffectiveHouseSystem(currentHouseSystem)]; }
 
 const char16_t* HouseSystemName() { return LocalizedString(HouseSystemInUse().nameStringId); }
 
