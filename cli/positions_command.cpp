@@ -68,7 +68,7 @@ std::optional<Mjd> ParseUniversalTime(const std::string& text, bool julian, std:
 Mjd Now() {
   std::timespec now;
   std::timespec_get(&now, TIME_UTC);
-  return 40587.0 + (static_cast<double>(now.tv_sec) + now.tv_nsec * 1e-9) / 86400.0;
+  return UnixEpochMjd + (static_cast<double>(now.tv_sec) + now.tv_nsec * 1e-9) / 86400.0;
 }
 
 // An ecliptic longitude as degrees in its sign: 10°22'03.21" Capricorn.

@@ -6,6 +6,9 @@ namespace orrery {
 
 using Mjd = double;
 
+// 1970-01-01 0h UT, where the system clock's seconds start.
+inline constexpr Mjd UnixEpochMjd = 40587.0;
+
 enum Calendar : int { Gregorian = 0, Julian = 1 };
 
 struct CalendarDate {

@@ -34,7 +34,6 @@ void SetAccelerators(platform::Desktop& desktop, MainWindow& main) {
 // 1970-01-01 0h UT.
 std::int64_t PresentMoment() {
   const platform::SystemTime t = platform::CurrentUtc();
-  constexpr double UnixEpochMjd = 40587.0;
   const double midnight = CalendarToMjd(t.year, t.month, t.day, 0.0, Gregorian);
   return std::llround((midnight - UnixEpochMjd) * 86400.0) + t.hour * 3600 + t.minute * 60 +
          t.second;

@@ -16,7 +16,6 @@ namespace orrery {
 namespace {
 
 constexpr std::int64_t SecondsPerDay = 86400;
-constexpr double UnixEpochMjd = 40587.0;  // 1970-01-01
 
 std::int64_t (*presentClock)() = nullptr;
 
