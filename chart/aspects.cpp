@@ -1,5 +1,6 @@
 #include "chart/aspects.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "chart/chart_slot.h"
@@ -11,9 +12,8 @@ namespace orrery {
 
 namespace {
 
-// Orbs are 0..30 (the settings and the Options sheet keep them there), so no
-// pair's orb exceeds 15 degrees: farther rows need no orb lookup.
-constexpr double LargestPairOrb = MaxOrb * 0.5;
+// Exact angle of each row, degrees.
+constexpr double AspectAngles[AspectRowCount] = {0, 0, 180, 90, 120, 60, 30, 150, 45, 135, 72, 144, 165};
 
 constexpr std::uint32_t Rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
   return r | (g << 8) | (b << 16);
@@ -31,9 +31,8 @@ constexpr OrbRow Orbs(int sun, int moon, int inner, int outer, int pluto, int po
            b(outer), b(pluto), b(points), b(points), b(points), b(points), 0, 0}};
 }
 
-constexpr AspectInfo Row(int id, int nameStringId, int angle, OrbRow orbs, std::uint32_t colour,
-                         int lineCode) {
-  AspectInfo row{id, id == 0 ? 0 : 101 + id, id == 0 ? 0 : id - 1, nameStringId, angle, {},
+constexpr AspectInfo Row(int id, int nameStringId, OrbRow orbs, std::uint32_t colour, int lineCode) {
+  AspectInfo row{id, id == 0 ? 0 : 101 + id, id == 0 ? 0 : id - 1, nameStringId, static_cast<int>(AspectAngles[id]), {},
                  colour, lineCode};
   for (int b = 0; b < BodyCount; ++b) row.defaultOrbs[b] = orbs.orbs[b];
   return row;
@@ -42,46 +41,84 @@ constexpr AspectInfo Row(int id, int nameStringId, int angle, OrbRow orbs, std::
 }  // namespace
 
 const AspectInfo aspectInfo[AspectRowCount] = {
-    Row(NoAspect, 0, 0, Orbs(0, 0, 0, 0, 0, 0), Rgb(255, 255, 255), 1),
-    Row(Conjunction, 30, 0, Orbs(20, 18, 14, 10, 10, 10), Rgb(255, 0, 0), 1),
-    Row(Opposition, 31, 180, Orbs(18, 16, 14, 10, 10, 10), Rgb(255, 0, 0), 1),
-    Row(Square, 32, 90, Orbs(14, 12, 10, 8, 8, 8), Rgb(255, 0, 0), 3),
-    Row(Trine, 33, 120, Orbs(14, 12, 10, 8, 8, 8), Rgb(0, 0, 255), 3),
-    Row(Sextile, 34, 60, Orbs(12, 10, 8, 6, 6, 6), Rgb(0, 0, 255), 1),
-    Row(SemiSextile, 35, 30, Orbs(4, 4, 3, 2, 2, 2), Rgb(0, 255, 0), 1),
-    Row(Quincunx, 36, 150, Orbs(6, 6, 5, 3, 2, 2), Rgb(0, 255, 0), 3),
-    Row(SemiSquare, 37, 45, Orbs(4, 4, 3, 2, 2, 2), Rgb(255, 100, 255), 1),
-    Row(SesquiSquare, 38, 135, Orbs(6, 6, 4, 3, 2, 2), Rgb(255, 100, 255), 3),
-    Row(Quintile, 39, 72, Orbs(4, 4, 3, 2, 2, 2), Rgb(0, 0, 255), 2),
-    Row(Biquintile, 40, 144, Orbs(4, 4, 3, 2, 2, 2), Rgb(255, 100, 255), 2),
-    Row(Tao, 41, 165, Orbs(4, 4, 3, 2, 2, 2), Rgb(0, 0, 0), 2),
+    Row(NoAspect, 0, Orbs(0, 0, 0, 0, 0, 0), Rgb(255, 255, 255), 1),
+    Row(Conjunction, 30, Orbs(20, 18, 14, 10, 10, 10), Rgb(255, 0, 0), 1),
+    Row(Opposition, 31, Orbs(18, 16, 14, 10, 10, 10), Rgb(255, 0, 0), 1),
+    Row(Square, 32, Orbs(14, 12, 10, 8, 8, 8), Rgb(255, 0, 0), 3),
+    Row(Trine, 33, Orbs(14, 12, 10, 8, 8, 8), Rgb(0, 0, 255), 3),
+    Row(Sextile, 34, Orbs(12, 10, 8, 6, 6, 6), Rgb(0, 0, 255), 1),
+    Row(SemiSextile, 35, Orbs(4, 4, 3, 2, 2, 2), Rgb(0, 255, 0), 1),
+    Row(Quincunx, 36, Orbs(6, 6, 5, 3, 2, 2), Rgb(0, 255, 0), 3),
+    Row(SemiSquare, 37, Orbs(4, 4, 3, 2, 2, 2), Rgb(255, 100, 255), 1),
+    Row(SesquiSquare, 38, Orbs(6, 6, 4, 3, 2, 2), Rgb(255, 100, 255), 3),
+    Row(Quintile, 39, Orbs(4, 4, 3, 2, 2, 2), Rgb(0, 0, 255), 2),
+    Row(Biquintile, 40, Orbs(4, 4, 3, 2, 2, 2), Rgb(255, 100, 255), 2),
+    Row(Tao, 41, Orbs(4, 4, 3, 2, 2, 2), Rgb(0, 0, 0), 2),
 };
 
+namespace {
+
+// Rows Conjunction..Tao two at a time: lane pair q holds rows 2q + 1, 2q + 2.
+typedef double RowPair __attribute__((vector_size(16)));
+typedef long long RowPairMask __attribute__((vector_size(16)));
+constexpr int RowPairs = (AspectRowCount - 1) / 2;
+
+constexpr RowPair AngleLanes(int q) { return RowPair{AspectAngles[2 * q + 1], AspectAngles[2 * q + 2]}; }
+constexpr RowPair RowAngles[RowPairs] = {AngleLanes(0), AngleLanes(1), AngleLanes(2),
+                                         AngleLanes(3), AngleLanes(4), AngleLanes(5)};
+
+// A body's share of a pair's orb in each row: a quarter of its orb, so that
+// two shares add up to half the mean of both orbs. A body whose orb is 0
+// takes no part in that row: its share is so negative that no pair fits.
+struct OrbShares {
+  RowPair share[RowPairs];
+};
+
+OrbShares SharesOf(int body) {
+  auto share = [body](int kind) {
+    const int orb = currentOrbs[kind][body];
+    return orb > 0 ? orb * 0.25 : -1e9;
+  };
+  OrbShares s;
+  for (int q = 0; q < RowPairs; ++q) s.share[q] = RowPair{share(2 * q + 1), share(2 * q + 2)};
+  return s;
+}
+
+// The first row, in AspectId order, whose orb for the pair holds the
+// separation (degrees, 0..180); all rows are tested at once, two per step.
+int AspectAtSeparation(const OrbShares& a, const OrbShares& b, double separation) {
+  unsigned fits = 0;
+  for (int q = 0; q < RowPairs; ++q) {
+    const RowPair difference = separation - RowAngles[q];
+    const RowPair orb = a.share[q] + b.share[q];
+    const RowPairMask within = (difference <= orb) & (-difference <= orb);
+    fits |= unsigned((within[0] & 1) | (within[1] & 2)) << (2 * q + 1);
+  }
+  return fits == 0 ? NoAspect : __builtin_ctz(fits);
+}
+
+}  // namespace
+
 int AspectBetween(int bodyA, double longitudeA, int bodyB, double longitudeB) {
-  const double separation = Separation(longitudeA, longitudeB) * RadToDeg;
-  // Rows within the widest pair orb, found without a branch per row; at most
-  // a few remain, tried in AspectId order.
-  unsigned near = 0;
-  for (int kind = Conjunction; kind < AspectRowCount; ++kind) {
-    near |= unsigned(std::fabs(separation - aspectInfo[kind].angle) <= LargestPairOrb) << kind;
-  }
-  for (; near != 0; near &= near - 1) {
-    const int kind = __builtin_ctz(near);
-    const int orbA = currentOrbs[kind][bodyA];
-    const int orbB = currentOrbs[kind][bodyB];
-    if (orbA <= 0 || orbB <= 0) continue;
-    if (std::fabs(separation - aspectInfo[kind].angle) <= ((orbA + orbB) * 0.5) * 0.5) return kind;
-  }
-  return NoAspect;
+  return AspectAtSeparation(SharesOf(bodyA), SharesOf(bodyB),
+                            Separation(longitudeA, longitudeB) * RadToDeg);
 }
 
 void ComputeAspects() {
   ChartData& chart = CurrentChart();
+  double longitude[BodyCount];
+  OrbShares shares[BodyCount];
+  for (int b = 0; b < BodyCount; ++b) {
+    longitude[b] = Normalize2Pi(BodyTable[b].geocentric.x);
+    shares[b] = SharesOf(b);
+  }
   for (int i = 0; i < BodyCount; ++i) {
     chart.aspects[i][i] = NoAspect;
     for (int j = i + 1; j < BodyCount; ++j) {
-      auto kind = static_cast<std::uint8_t>(
-          AspectBetween(i, BodyTable[i].geocentric.x, j, BodyTable[j].geocentric.x));
+      // Separation of the two longitudes, already reduced to a circle.
+      const double d = std::fabs(longitude[i] - longitude[j]);
+      const double separation = std::min(d, TwoPi - d);
+      const auto kind = static_cast<std::uint8_t>(AspectAtSeparation(shares[i], shares[j], separation * RadToDeg));
       chart.aspects[i][j] = kind;
       chart.aspects[j][i] = kind;
     }
