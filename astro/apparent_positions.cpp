@@ -52,13 +52,16 @@ FrameOfDate MakeFrameOfDate(Mjd tt) {
 
 SinCos SinCosOf(double angle) { return {Sin(angle), Cos(angle)}; }
 
-// sun: sine and cosine of the Sun's apparent longitude.
-void Aberrate(Vec3& position, const FrameOfDate& f, const SinCos& sun) {
+// Annual aberration of a geocentric position given as a cartesian vector on
+// the true equator of date; returns the apparent ecliptic position, with the
+// distance carried through. sun: sine and cosine of the Sun's apparent
+// longitude.
+Vec3 Aberrated(const Vec3& equatorial, const FrameOfDate& f, const SinCos& sun) {
   static const double sinW = Sin(PerihelionLongitude);
   static const double cosW = Cos(PerihelionLongitude);
   const double se = f.sinObliquity, ce = f.cosObliquity;
   Vec3 eq;
-  RotateKeepingRadius(eq, position, f.toEquator);
+  CartesianToPolar(eq, equatorial);
   const double sa = Sin(eq.x), ca = Cos(eq.x);
   const double sd = Sin(eq.y), cd = Cos(eq.y);
   const double sl = sun.sin, cl = sun.cos;
@@ -67,15 +70,18 @@ void Aberrate(Vec3& position, const FrameOfDate& f, const SinCos& sun) {
                      AberrationConstant * (ce * cl * ca + sa * sl)) / cd;
   double d = eq.y + EccentricityTerm * (sinW * sd * ca + cosW * k) +
              AberrationConstant * (sl * sd * ca + cl * k);
-  RotateKeepingRadius(position, Vec3{a, d, eq.z}, f.toEcliptic);
+  Vec3 apparent;
+  RotateKeepingRadius(apparent, Vec3{a, d, eq.z}, f.toEcliptic);
+  return apparent;
 }
 
-// The planet's series from argument rows already filled for tt.
-void PlanetOfDate(Mjd tt, BodyId body, const Mat3& precession) {
-  // The polar conversion after the rotation leaves both angles in [0, 2pi].
+// A planet's heliocentric position of date in cartesian form, from argument
+// rows already filled for tt.
+Vec3 PlanetOfDate(Mjd tt, BodyId body, const Mat3& precession) {
   Vec3 v = SumPlanetSeries(MjdToJd(tt), *PlanetTheoryOf(body));
-  RotatePolar(v, precession);
-  BodyTable[body].heliocentric = v;
+  PolarToCartesian(v, v);
+  MatTimesVec(v, precession, v);
+  return v;
 }
 
 void HeliocentricOfDate(Mjd tt, BodyId body, const Mat3& precession) {
@@ -91,7 +97,8 @@ void HeliocentricOfDate(Mjd tt, BodyId body, const Mat3& precession) {
     return;
   }
   FillFundamentalArguments(MjdToJd(tt), PlanetTheoryOf(body)->maxHarmonic);
-  PlanetOfDate(tt, body, precession);
+  // The polar conversion leaves both angles in [0, 2pi].
+  CartesianToPolar(entry.heliocentric, PlanetOfDate(tt, body, precession));
 }
 
 // Entry Earth holds the Earth-Moon barycentre; move it to the Earth.
@@ -108,12 +115,14 @@ void BarycentreToEarth() {
        e.z - cosElongation * cosMoonLatitude * moon.z * f};
 }
 
-Vec3 GeocentricOf(const Vec3& heliocentric, const Vec3& earth) {
-  Vec3 v;
-  PolarToCartesian(v, heliocentric);
-  v = Subtract(v, earth);
-  CartesianToPolar(v, v);
-  return v;
+// The geocentric vector of a planet, light time included: the planet where
+// it was when the light now arriving left it (one iteration); the Earth is
+// not moved back. helio: its cartesian heliocentric position at tt.
+Vec3 LightTimeGeocentric(Mjd tt, BodyId body, const Vec3& helio, const Vec3& earth) {
+  const double tau = Norm(Subtract(helio, earth)) / SpeedOfLight * AstronomicalUnit / SecondsPerDay;
+  const Mjd emitted = tt - tau;
+  FillFundamentalArguments(MjdToJd(emitted), PlanetTheoryOf(body)->maxHarmonic);
+  return Subtract(PlanetOfDate(emitted, body, EclipticPrecessionMatrix(emitted, J2000)), earth);
 }
 
 }  // namespace
@@ -123,47 +132,57 @@ void HeliocentricOfDate(Mjd tt, BodyId body) {
 }
 
 void ApplyAnnualAberration(Vec3& position, Mjd tt, double sunLongitude) {
-  Aberrate(position, MakeFrameOfDate(tt), SinCosOf(sunLongitude));
+  const FrameOfDate frame = MakeFrameOfDate(tt);
+  Vec3 equatorial;
+  PolarToCartesian(equatorial, position);
+  MatTimesVec(equatorial, frame.toEquator, equatorial);
+  const double distance = position.z;
+  position = Aberrated(equatorial, frame, SinCosOf(sunLongitude));
+  position.z = distance;
 }
 
+// Between the steps of the chain a body stays a cartesian vector; it becomes
+// polar only where an angle is stored or feeds a formula (the heliocentric
+// position, the Sun's longitude, the equatorial angles of the aberration).
 void ComputePositionsAtTerrestrialTime(Mjd t) {
   const FrameOfDate frame = MakeFrameOfDate(t);
   HeliocentricOfDate(t, Sun, frame.precession);
   HeliocentricOfDate(t, Moon, frame.precession);
   // The planets share one instant: their argument rows are filled once.
   FillFundamentalArguments(MjdToJd(t), AllPlanetsMaxHarmonic);
-  for (int b = Mercury; b <= Pluto; ++b) PlanetOfDate(t, BodyId(b), frame.precession);
+  Vec3 helio[BodyCount];  // cartesian heliocentric positions at t
+  for (int b = Mercury; b <= Pluto; ++b) {
+    helio[b] = PlanetOfDate(t, BodyId(b), frame.precession);
+    // The polar conversion leaves both angles in [0, 2pi].
+    CartesianToPolar(BodyTable[b].heliocentric, helio[b]);
+  }
   BarycentreToEarth();
 
-  const Vec3 earth = BodyTable[Earth].heliocentric;
-  Vec3 earthCartesian;
-  PolarToCartesian(earthCartesian, earth);
+  Vec3 earth;
+  PolarToCartesian(earth, BodyTable[Earth].heliocentric);
   SinCos sun;
   for (int b = Sun; b <= Pluto; ++b) {
     if (b == Earth) continue;
     BodyPosition& entry = BodyTable[b];
-    const Vec3 heliocentric = entry.heliocentric;
-    if (b != Moon) {
-      entry.geocentric = GeocentricOf(heliocentric, earthCartesian);
-      // One light-time iteration; the Earth is not moved back. The Sun stays
-      // at the origin, so for it the iteration changes nothing.
-      if (b != Sun) {
-        double tau = entry.geocentric.z / SpeedOfLight * AstronomicalUnit / SecondsPerDay;
-        Mjd emitted = t - tau;
-        HeliocentricOfDate(emitted, BodyId(b), EclipticPrecessionMatrix(emitted, J2000));
-        entry.geocentric = GeocentricOf(entry.heliocentric, earthCartesian);
-      }
+    if (b == Moon) {
+      RotatePolar(entry.geocentric, frame.nutation);
+      continue;
     }
-    RotatePolar(entry.geocentric, frame.nutation);
-    if (b != Moon) {
-      // The Sun's longitude feeds the aberration: for the Sun itself before
-      // its own aberration, for every later body after it.
-      if (b == Sun || b == Mercury) sun = SinCosOf(BodyTable[Sun].geocentric.x);
-      Aberrate(entry.geocentric, frame, sun);
-      entry.heliocentric = heliocentric;
+    // The Sun sits at the origin: light time changes nothing for it.
+    Vec3 geocentric = b == Sun ? Subtract(Vec3{0.0, 0.0, 0.0}, earth)
+                               : LightTimeGeocentric(t, BodyId(b), helio[b], earth);
+    MatTimesVec(geocentric, frame.nutation, geocentric);
+    // The Sun's longitude feeds the aberration: for the Sun itself before
+    // its own aberration, for every later body after it.
+    if (b == Sun) {
+      Vec3 nutated;
+      CartesianToPolar(nutated, geocentric);
+      sun = SinCosOf(nutated.x);
     }
+    if (b == Mercury) sun = SinCosOf(BodyTable[Sun].geocentric.x);
+    MatTimesVec(geocentric, frame.toEquator, geocentric);
+    entry.geocentric = Aberrated(geocentric, frame, sun);
   }
-  BodyTable[Earth].heliocentric = earth;
   BodyTable[Sun].heliocentric = {0.0, 0.0, 0.0};
   BodyTable[Earth].geocentric = {0.0, 0.0, 0.0};
 
