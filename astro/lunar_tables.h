@@ -1,30 +1,47 @@
 // Coefficient tables of the lunar series (astro/generated/lunar_tables.cpp):
 // the DE404-adjusted truncation of the ELP2000-85 lunar theory by S. L. Moshier.
+//
+// Every term names its argument as an entry of one array of sines and cosines
+// that the evaluator fills per instant (the argument entries):
+//   [LunarElementZero[i] + m]   multiple m of mean element i (Venus, Earth,
+//                               Mars, Jupiter, Saturn, D, l', l, F, L), for
+//                               |m| <= max(LunarElementMultiples[i], 2);
+//   [LunarFirstPhase + k]       the constant angle LunarPhases[k];
+//   [LunarFirstStep + k]        the sum of the two entries LunarArgumentSteps[k]
+//                               names, both earlier in the array.
+// The combined arguments are folded in the order the data names them, so each
+// has the value a term-by-term evaluation gives.
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 namespace orrery {
 
-// Rows of 16-bit integers: multipliers of D, l', l and F, then the amplitudes
-// of the row type:
-//   1: lon high, lon low, dist high, dist low (amplitude = 10000 high + low;
-//      the distance term only when its low part is nonzero);
-//   2: lon, dist;   3: lat high, lat low;   4: lat.
-struct LunarSeriesTable {
-  const std::int16_t* rows;
-  int rowCount;
-  int rowLength;
-  int type;
+// A periodic term on longitude and distance: it adds longitude x sin(g) to the
+// longitude sum and distance x cos(g) to the distance sum.
+struct LunarLongitudeRow {
+  double longitude;
+  double distance;
+  std::uint16_t argument;  // the argument entry of g
 };
 
-// In evaluation order: LRT2 and BT2 carry T^2, BT and LRT carry T, LR and MB none.
-extern const LunarSeriesTable LRT2Table;
-extern const LunarSeriesTable BT2Table;
-extern const LunarSeriesTable BTTable;
-extern const LunarSeriesTable LRTTable;
-extern const LunarSeriesTable LRTable;
-extern const LunarSeriesTable MBTable;
+// A periodic term on latitude: latitude x sin(g).
+struct LunarLatitudeRow {
+  double latitude;
+  std::uint16_t argument;
+};
+
+// In evaluation order: LRT2 and BT2 carry T^2, BT and LRT carry T, LR and MB
+// none. Amplitudes are in the units of the data's lowest digits: where the data
+// splits an amplitude into a high and a low part, it is 10000 high + low (and a
+// distance without a low part is 0).
+extern const std::span<const LunarLongitudeRow> LRT2Table;
+extern const std::span<const LunarLatitudeRow> BT2Table;
+extern const std::span<const LunarLatitudeRow> BTTable;
+extern const std::span<const LunarLongitudeRow> LRTTable;
+extern const std::span<const LunarLongitudeRow> LRTable;
+extern const std::span<const LunarLatitudeRow> MBTable;
 
 // Where an explicit term adds (cos amplitude x cos g + sin amplitude x sin g).
 enum class LunarTarget : std::uint8_t {
@@ -38,15 +55,11 @@ enum class LunarTarget : std::uint8_t {
   ExplicitLatitude,  // explicit latitude terms, arcseconds
 };
 
-// One explicitly coded planetary or secular term. Its argument, in arcseconds,
-// is g = sum of multipliers x (Venus, Earth, Mars, Jupiter, Saturn, D, l', l,
-// F, L) + phase, the mean elements of the lunar series.
+// One explicitly coded planetary or secular term. Its argument g (arcseconds
+// in the data) is a sum of multiples of the mean elements and a phase.
 struct LunarExplicitTerm {
-  std::int8_t block;  // 1, 2 or 3: where in the summation it is added
   LunarTarget target;
-  bool newArgument;   // false: same argument as the term before
-  std::int8_t multipliers[10];
-  double phase;
+  std::uint16_t argument;  // the argument entry of g
   double cosAmplitude;
   double sinAmplitude;
 };
@@ -54,13 +67,21 @@ struct LunarExplicitTerm {
 // In evaluation order, block 1 first.
 extern const LunarExplicitTerm LunarExplicitTerms[];
 extern const int LunarExplicitTermsPerBlock[3];
-// The highest multiplier of each mean element in the explicit terms; none
-// exceeds LunarElementHighestMultiple.
-extern const std::int8_t LunarElementMultiples[10];
-inline constexpr int LunarElementHighestMultiple = 29;
 
-// Highest multiple of D, l', l and F the lunar series fills in the
-// MultipleAngleTable; the generator checks that no table row needs more.
-inline constexpr int LunarMultiples[4] = {6, 4, 5, 4};
+// The argument entries (see above).
+struct LunarArgumentStep {
+  std::uint16_t sum;   // the partial sum so far
+  std::uint16_t term;  // the phase or multiple it adds
+};
+extern const std::int8_t LunarElementMultiples[10];
+extern const std::int16_t LunarElementZero[10];
+extern const double LunarPhases[];  // arcseconds
+extern const int LunarPhaseCount;
+extern const int LunarFirstPhase;
+extern const int LunarFirstStep;
+extern const int LunarArgumentCount;
+extern const LunarArgumentStep LunarArgumentSteps[];
+// The generator checks that LunarArgumentCount fits.
+inline constexpr int LunarArgumentCapacity = 768;
 
 }  // namespace orrery

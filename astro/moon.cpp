@@ -1,5 +1,7 @@
 #include "astro/moon.h"
 
+#include <algorithm>
+#include <span>
 #include <vector>
 
 #include "astro/body_table.h"
@@ -73,108 +75,69 @@ struct ExplicitSums {
   double latitude = 0.0;                       // explicit latitude terms
 };
 
-// Adds one table's terms; the row type is fixed per table.
-template <int Type>
-void EvaluateRows(const LunarSeriesTable& table, Accumulator& acc) {
-  const std::int16_t* row = table.rows;
-  for (int r = 0; r < table.rowCount; ++r, row += table.rowLength) {
-    // Multiples of D, l', l and F combined by the addition formulas (a
-    // multiple 0 adds nothing).
-    SinCos angle = MultipleAngles.At(0, row[0]);
-    for (int k = 1; k < 4; ++k) angle = AddAngle(angle, MultipleAngles.At(k, row[k]));
-    const std::int16_t* a = row + 4;
-    if constexpr (Type == 1) {
-      acc.longitude += (10000.0 * a[0] + a[1]) * angle.sin;
-      if (a[3] != 0) acc.distance += (10000.0 * a[2] + a[3]) * angle.cos;
-    } else if constexpr (Type == 2) {
-      acc.longitude += a[0] * angle.sin;
-      acc.distance += a[1] * angle.cos;
-    } else if constexpr (Type == 3) {
-      acc.latitude += (10000.0 * a[0] + a[1]) * angle.sin;
-    } else {
-      acc.latitude += a[0] * angle.sin;
+// Sines and cosines of the constant phases, computed once.
+const SinCos* PhaseAngles() {
+  static const std::vector<SinCos> phases = [] {
+    std::vector<SinCos> result(LunarPhaseCount);
+    for (int k = 0; k < LunarPhaseCount; ++k) {
+      const double phase = LunarPhases[k] * RadiansPerArcsec;
+      result[k] = {Sin(phase), Cos(phase)};
     }
-  }
+    return result;
+  }();
+  return phases.data();
 }
 
-void EvaluateTable(const LunarSeriesTable& table, Accumulator& acc) {
-  switch (table.type) {
-    case 1: EvaluateRows<1>(table, acc); break;
-    case 2: EvaluateRows<2>(table, acc); break;
-    case 3: EvaluateRows<3>(table, acc); break;
-    default: EvaluateRows<4>(table, acc); break;
-  }
-}
+// The argument entries of one instant (astro/lunar_tables.h): the multiples
+// of the mean elements from one sine and cosine each, then the phases, then
+// every combined argument by the addition formulas, so each term of the
+// series reads its sine and cosine instead of combining them itself.
+struct LunarArguments {
+  SinCos entries[LunarArgumentCapacity];
 
-// Sines and cosines of the multiples of the mean elements that the explicit
-// terms combine: every argument is then a product of these and of its
-// constant phase by the addition formulas, instead of a sine and cosine of
-// its own.
-struct ElementMultiples {
-  static constexpr int RowLength = 2 * LunarElementHighestMultiple + 1;
-  SinCos entries[10 * RowLength];
-
-  explicit ElementMultiples(const MeanElements& e) {
+  explicit LunarArguments(const MeanElements& e) {
     const double values[10] = {e.venus,      e.earth,      e.mars,        e.jupiter,
                                e.saturn,     e.elongation, e.sunAnomaly,  e.moonAnomaly,
                                e.latitude,   e.longitude};
     for (int i = 0; i < 10; ++i) {
-      FillMultiples(entries + i * RowLength + LunarElementHighestMultiple,
-                    values[i] * RadiansPerArcsec, LunarElementMultiples[i]);
+      FillMultiples(entries + LunarElementZero[i], values[i] * RadiansPerArcsec,
+                    LunarElementMultiples[i]);
+    }
+    std::copy_n(PhaseAngles(), LunarPhaseCount, entries + LunarFirstPhase);
+    for (int k = LunarFirstStep; k < LunarArgumentCount; ++k) {
+      const LunarArgumentStep& step = LunarArgumentSteps[k - LunarFirstStep];
+      entries[k] = AddAngle(entries[step.sum], entries[step.term]);
     }
   }
 };
 
-// An explicit term's argument in compact form: the sine and cosine of its
-// phase and the element multiples it combines (at most five; unused slots
-// name multiple 0 of the first element, which adds nothing).
-struct ExplicitArgument {
-  static constexpr int Slots = 5;
-  SinCos phase;
-  std::uint16_t entries[Slots];
-};
-
-const ExplicitArgument* ExplicitArguments() {
-  static const std::vector<ExplicitArgument> arguments = [] {
-    const int count = LunarExplicitTermsPerBlock[0] + LunarExplicitTermsPerBlock[1] +
-                      LunarExplicitTermsPerBlock[2];
-    std::vector<ExplicitArgument> result(count);
-    for (int k = 0; k < count; ++k) {
-      const LunarExplicitTerm& term = LunarExplicitTerms[k];
-      ExplicitArgument& a = result[k];
-      const double phase = term.phase * RadiansPerArcsec;
-      a.phase = {Sin(phase), Cos(phase)};
-      int used = 0;
-      for (int i = 0; i < 10 && used < ExplicitArgument::Slots; ++i) {
-        if (term.multipliers[i] == 0) continue;
-        a.entries[used++] = static_cast<std::uint16_t>(
-            i * ElementMultiples::RowLength + LunarElementHighestMultiple + term.multipliers[i]);
-      }
-      while (used < ExplicitArgument::Slots) a.entries[used++] = LunarElementHighestMultiple;
-    }
-    return result;
-  }();
-  return arguments.data();
+void EvaluateTable(std::span<const LunarLongitudeRow> table, const LunarArguments& arguments,
+                   Accumulator& acc) {
+  for (const LunarLongitudeRow& row : table) {
+    const SinCos& g = arguments.entries[row.argument];
+    acc.longitude += row.longitude * g.sin;
+    acc.distance += row.distance * g.cos;
+  }
 }
 
-// Adds the explicit terms of one block, in order; consecutive terms on the
-// same argument share its sine and cosine.
+void EvaluateTable(std::span<const LunarLatitudeRow> table, const LunarArguments& arguments,
+                   Accumulator& acc) {
+  for (const LunarLatitudeRow& row : table) {
+    acc.latitude += row.latitude * arguments.entries[row.argument].sin;
+  }
+}
+
+// Adds the explicit terms of one block, in order.
 const LunarExplicitTerm* AddExplicitTerms(const LunarExplicitTerm* term, int count,
-                                          const ElementMultiples& multiples, double t,
+                                          const LunarArguments& arguments, double t,
                                           Accumulator& acc, ExplicitSums& sums) {
   // Where each LunarTarget adds, and by what factor.
   double* const targets[8] = {&sums.longitude[0], &sums.longitude[1], &sums.longitude[2],
                               &sums.longitude[3], &acc.distance,      &acc.distance,
                               &acc.latitude,      &sums.latitude};
   const double factors[8] = {1.0, 1.0, 1.0, 1.0, 1.0, t, 1.0, 1.0};
-  const ExplicitArgument* arguments = ExplicitArguments();
-  SinCos g = {0.0, 1.0};
   for (const LunarExplicitTerm* end = term + count; term != end; ++term) {
-    if (term->newArgument) {
-      const ExplicitArgument& a = arguments[term - LunarExplicitTerms];
-      g = a.phase;
-      for (std::uint16_t entry : a.entries) g = AddAngle(g, multiples.entries[entry]);
-    }
+    const SinCos& g = arguments.entries[term->argument];
     const int target = static_cast<int>(term->target);
     *targets[target] += (term->cosAmplitude * g.cos + term->sinAmplitude * g.sin) * factors[target];
   }
@@ -200,38 +163,33 @@ void WriteNodes(double longitude, BodyId north, BodyId south) {
 Vec3 MoonPosition(Mjd tt) {
   const double t = (MjdToJd(tt) - 2451545.0) * 2.7378507871321012e-5;
   const MeanElements e = ComputeMeanElements(t);
-  FillMultipleAngles(0, e.elongation * RadiansPerArcsec, LunarMultiples[0]);
-  FillMultipleAngles(1, e.sunAnomaly * RadiansPerArcsec, LunarMultiples[1]);
-  FillMultipleAngles(2, e.moonAnomaly * RadiansPerArcsec, LunarMultiples[2]);
-  FillMultipleAngles(3, e.latitude * RadiansPerArcsec, LunarMultiples[3]);
-
-  const ElementMultiples multiples(e);
+  const LunarArguments arguments(e);
   Accumulator acc;
   ExplicitSums sums;
   const LunarExplicitTerm* term = LunarExplicitTerms;
 
   // Terms in T^2.
-  EvaluateTable(LRT2Table, acc);
-  EvaluateTable(BT2Table, acc);
-  term = AddExplicitTerms(term, LunarExplicitTermsPerBlock[0], multiples, t, acc, sums);
+  EvaluateTable(LRT2Table, arguments, acc);
+  EvaluateTable(BT2Table, arguments, acc);
+  term = AddExplicitTerms(term, LunarExplicitTermsPerBlock[0], arguments, t, acc, sums);
   sums.longitude[2] = acc.longitude + sums.longitude[2];
   acc.latitude *= t;
   acc.distance *= t;
   acc.longitude = 0.0;
 
   // Terms in T.
-  EvaluateTable(BTTable, acc);
-  EvaluateTable(LRTTable, acc);
-  term = AddExplicitTerms(term, LunarExplicitTermsPerBlock[1], multiples, t, acc, sums);
+  EvaluateTable(BTTable, arguments, acc);
+  EvaluateTable(LRTTable, arguments, acc);
+  term = AddExplicitTerms(term, LunarExplicitTermsPerBlock[1], arguments, t, acc, sums);
   sums.longitude[1] = sums.longitude[1] + acc.longitude;
   acc.latitude *= 0.1 * t;
   acc.distance *= 0.1 * t;
 
   // Constant terms.
-  AddExplicitTerms(term, LunarExplicitTermsPerBlock[2], multiples, t, acc, sums);
+  AddExplicitTerms(term, LunarExplicitTermsPerBlock[2], arguments, t, acc, sums);
   acc.longitude = 0.0;
-  EvaluateTable(LRTable, acc);
-  EvaluateTable(MBTable, acc);
+  EvaluateTable(LRTable, arguments, acc);
+  EvaluateTable(MBTable, arguments, acc);
 
   double longitude =
       e.longitude + sums.longitude[0] +

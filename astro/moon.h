@@ -12,7 +12,7 @@
 namespace orrery {
 
 // Geocentric (longitude in [0, 2pi), latitude, distance in AU) of the Moon at
-// the TT day number. Uses rows 0..3 of the shared MultipleAngleTable.
+// the TT day number.
 Vec3 MoonPosition(Mjd tt);
 
 // Longitude of the mean ascending node (radians, not reduced).

@@ -1,8 +1,10 @@
 // The lunar series and the lunar nodes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <span>
 
 #include "astro/body_table.h"
 #include "astro/earth_orientation.h"
@@ -15,51 +17,69 @@
 namespace orrery {
 namespace {
 
+// Row count and first row of each table, amplitudes as published (high and
+// low parts combined).
+template <typename Row>
 struct PublishedTable {
-  const LunarSeriesTable* table;
-  int rows;
-  int type;
-  std::int16_t firstRow[8];
+  std::span<const Row> table;
+  std::size_t rows;
+  double first[2];
 };
 
-TEST(LunarTables, HaveThePublishedRowsAndStayWithinTheFilledMultiples) {
-  const PublishedTable tables[] = {
-      {&LRT2Table, 25, 2, {0, 1, 0, 0, 487, -36}},
-      {&BT2Table, 12, 4, {2, -1, 0, -1, -22}},
-      {&BTTable, 16, 4, {2, -1, 0, -1, -7430}},
-      {&LRTTable, 38, 1, {0, 1, 0, 0, 16, 7680, -1, -2302}},
-      {&LRTable, 118, 1, {0, 0, 1, 0, 22639, 5858, -20905, -3550}},
-      {&MBTable, 77, 3, {0, 0, 0, 1, 18461, 2387}},
+// Every entry a term reads must exist, and every combined argument may only
+// join entries computed before it.
+void ExpectBefore(int entry, int before) { EXPECT_LT(entry, before); }
+
+TEST(LunarTables, HaveThePublishedRowsAndReadOnlyEntriesComputedBefore) {
+  const PublishedTable<LunarLongitudeRow> longitude[] = {
+      {LRT2Table, 25, {487.0, -36.0}},
+      {LRTTable, 38, {167680.0, -12302.0}},
+      {LRTable, 118, {226395858.0, -209053550.0}},
   };
-  int highest[4] = {0, 0, 0, 0};
-  for (const PublishedTable& t : tables) {
-    EXPECT_EQ(t.table->rowCount, t.rows);
-    EXPECT_EQ(t.table->type, t.type);
-    for (int i = 0; i < t.table->rowLength; ++i) EXPECT_EQ(t.table->rows[i], t.firstRow[i]);
-    for (int r = 0; r < t.table->rowCount; ++r) {
-      for (int k = 0; k < 4; ++k) {
-        int m = std::abs(t.table->rows[r * t.table->rowLength + k]);
-        if (m > highest[k]) highest[k] = m;
-      }
-    }
+  const PublishedTable<LunarLatitudeRow> latitude[] = {
+      {BT2Table, 12, {-22.0}}, {BTTable, 16, {-7430.0}}, {MBTable, 77, {184612387.0}}};
+  for (const auto& t : longitude) {
+    ASSERT_EQ(t.table.size(), t.rows);
+    EXPECT_EQ(t.table[0].longitude, t.first[0]);
+    EXPECT_EQ(t.table[0].distance, t.first[1]);
+    for (const LunarLongitudeRow& row : t.table) ExpectBefore(row.argument, LunarArgumentCount);
   }
-  // Table LR has a row with 5 l: l needs five filled multiples.
-  EXPECT_EQ(highest[2], 5);
-  for (int k = 0; k < 4; ++k) EXPECT_LE(highest[k], LunarMultiples[k]) << k;
+  for (const auto& t : latitude) {
+    ASSERT_EQ(t.table.size(), t.rows);
+    EXPECT_EQ(t.table[0].latitude, t.first[0]);
+    for (const LunarLatitudeRow& row : t.table) ExpectBefore(row.argument, LunarArgumentCount);
+  }
+  // A type-1 row without a low distance part adds no distance (LRT 2 1 0 -2).
+  EXPECT_EQ(LRTTable[27].longitude, 364.0);
+  EXPECT_EQ(LRTTable[27].distance, 0.0);
+
   const int explicitTerms = LunarExplicitTermsPerBlock[0] + LunarExplicitTermsPerBlock[1] +
                             LunarExplicitTermsPerBlock[2];
   EXPECT_EQ(explicitTerms, 95);
   for (int k = 0; k < explicitTerms; ++k) {
-    int elements = 0;
-    for (int i = 0; i < 10; ++i) {
-      EXPECT_LE(std::abs(LunarExplicitTerms[k].multipliers[i]), LunarElementMultiples[i]);
-      elements += LunarExplicitTerms[k].multipliers[i] != 0;
-    }
-    EXPECT_LE(elements, 5) << k;  // the evaluator combines at most five
+    ExpectBefore(LunarExplicitTerms[k].argument, LunarArgumentCount);
   }
-  for (int i = 0; i < 10; ++i) EXPECT_LE(LunarElementMultiples[i], LunarElementHighestMultiple);
   EXPECT_EQ(LunarExplicitTerms[0].cosAmplitude, 6.367278);
   EXPECT_EQ(LunarExplicitTerms[0].sinAmplitude, 12.747036);
+
+  ASSERT_LE(LunarArgumentCount, LunarArgumentCapacity);
+  for (int k = LunarFirstStep; k < LunarArgumentCount; ++k) {
+    ExpectBefore(LunarArgumentSteps[k - LunarFirstStep].sum, k);
+    ExpectBefore(LunarArgumentSteps[k - LunarFirstStep].term, LunarFirstStep);
+  }
+  // Each element's multiples (at least 2 each way) end before the next begin.
+  int end = 0;
+  for (int i = 0; i < 10; ++i) {
+    const int reach = std::max<int>(LunarElementMultiples[i], 2);
+    EXPECT_GE(LunarElementZero[i] - reach, end) << i;
+    end = LunarElementZero[i] + reach + 1;
+  }
+  EXPECT_LE(end, LunarFirstPhase);
+  EXPECT_EQ(LunarFirstPhase + LunarPhaseCount, LunarFirstStep);
+  // The highest multiples: 29 of the Earth in the explicit terms, 6 of D in
+  // table LR.
+  EXPECT_EQ(LunarElementMultiples[1], 29);
+  EXPECT_EQ(LunarElementMultiples[5], 6);
 }
 
 TEST(MoonPosition, DoesNotDependOnWhatTheSharedTableHeldBefore) {

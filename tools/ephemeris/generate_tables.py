@@ -41,10 +41,8 @@ LUNAR_TABLES = [
     ("LR", 1, 8),
     ("MB", 3, 6),
 ]
-# Highest multiple of D, l', l and F that the lunar series fills (LunarMultiples).
-LUNAR_FILLED_MULTIPLES = [6, 4, 5, 4]
-# Highest multiplier of a mean element in the explicit terms (LunarElementHighestMultiple).
-LUNAR_ELEMENT_HIGHEST_MULTIPLE = 29
+# Room for the lunar evaluator's argument entries (LunarArgumentCapacity).
+LUNAR_ARGUMENT_CAPACITY = 768
 
 LUNAR_TARGETS = {
     "lon0": "Longitude0",
@@ -178,33 +176,67 @@ def planet_tables(root):
     return "".join(out)
 
 
+class LunarArguments:
+    """The layout of the lunar evaluator's argument entries (sine and cosine
+    pairs): the multiples of each mean element, then the constant phases, then
+    every combined argument, each made by the addition formulas from an
+    earlier entry (the sum so far) and one more entry (a phase or a multiple).
+    Arguments are folded in the order the terms name them: phase first, then
+    the elements in their order; a multiple 0 adds nothing and is left out, so
+    arguments that begin alike share their partial sums. The combined
+    arguments are ordered by how many parts they join, so that neighbouring
+    steps do not wait for each other."""
+
+    def __init__(self, highest, phases):
+        widths = [2 * max(h, 2) + 1 for h in highest]  # FillMultiples fills at least 2
+        self.zero = [sum(widths[:i]) + max(h, 2) for i, h in enumerate(highest)]
+        self.phases = phases
+        self.first_phase = sum(widths)
+        self.first_step = self.first_phase + len(phases)
+        self.nodes = {}  # parts joined so far -> (sum, term) of its step
+
+    def entry(self, element, multiple):
+        return self.zero[element] + multiple
+
+    def argument(self, phase, multipliers):
+        """The parts of phase + sum of multipliers x elements; index() names
+        its entry once all arguments are known."""
+        parts = [self.first_phase + self.phases.index(phase)] if phase != 0.0 else []
+        parts += [self.entry(i, m) for i, m in enumerate(multipliers) if m]
+        parts = tuple(parts) or (self.entry(0, 0),)
+        for k in range(2, len(parts) + 1):
+            self.nodes.setdefault(parts[:k], (parts[:k - 1], parts[k - 1]))
+        return parts
+
+    def finish(self):
+        order = sorted(self.nodes, key=len)  # stable: in order of first use within a length
+        self.indices = {key: self.first_step + k for k, key in enumerate(order)}
+        self.steps = [(self.index(self.nodes[key][0]), self.nodes[key][1]) for key in order]
+
+    def index(self, parts):
+        return parts[0] if len(parts) == 1 else self.indices[parts]
+
+    def count(self):
+        return self.first_step + len(self.nodes)
+
+
 def lunar_tables(root):
     moon = root / "data/ephemeris/moon"
     out = [HEADER.format(source="data/ephemeris/moon"),
            "// The DE404-adjusted truncation of the ELP2000-85 lunar theory (S. L. Moshier):\n"
            "// periodic-term tables and the explicitly coded planetary and secular terms.\n"
            '#include "astro/lunar_tables.h"\n\nnamespace orrery {\n\nnamespace {\n']
-    records = []
+
+    tables = []
     for name, row_type, width in LUNAR_TABLES:
-        rows = [ln.split() for ln in data_lines(moon / f"{name}.txt")]
+        rows = [[int(v) for v in ln.split()] for ln in data_lines(moon / f"{name}.txt")]
         for k, row in enumerate(rows):
             if len(row) != width:
                 fail(f"{name}: row {k + 1} needs {width} integers")
-            for column, value in enumerate(row[:4]):
-                if abs(int(value)) > LUNAR_FILLED_MULTIPLES[column]:
-                    fail(f"{name}: row {k + 1} uses multiple {value} beyond the filled ones")
-            for value in row:
-                if not -32768 <= int(value) <= 32767:
-                    fail(f"{name}: row {k + 1} does not fit 16 bits")
-        flat = [v for row in rows for v in row]
-        out.append(f"\nconst std::int16_t {name}Rows[] = {{\n{wrap(flat)}\n}};\n")
-        records.append(f"const LunarSeriesTable {name}Table = {{{name}Rows, {len(rows)}, "
-                       f"{width}, {row_type}}};\n")
+        tables.append((name, row_type, rows))
 
-    terms = []
-    previous = None
+    explicit = []
     block_counts = [0, 0, 0]
-    highest = [0] * 10
     last_block = 1
     for k, line in enumerate(data_lines(moon / "explicit_terms.txt")):
         fields = line.split()
@@ -218,26 +250,74 @@ def lunar_tables(root):
         last_block = block
         block_counts[block - 1] += 1
         multipliers = [int(v) for v in fields[2:12]]
-        if max(abs(m) for m in multipliers) > LUNAR_ELEMENT_HIGHEST_MULTIPLE:
-            fail(f"explicit_terms: row {k + 1} has a multiplier beyond {LUNAR_ELEMENT_HIGHEST_MULTIPLE}")
+        explicit.append((target, multipliers, fields[12], fields[13], fields[14]))
+
+    # The table columns D, l', l and F are mean elements 5 to 8.
+    def table_multipliers(row):
+        return [0] * 5 + row[:4] + [0]
+
+    highest = [0] * 10
+    for multipliers in ([table_multipliers(r) for _, _, rows in tables for r in rows] +
+                        [term[1] for term in explicit]):
         highest = [max(h, abs(m)) for h, m in zip(highest, multipliers)]
-        if sum(1 for m in multipliers if m) > 5:
-            fail(f"explicit_terms: row {k + 1} combines more than five elements")
-        argument = (block, tuple(multipliers), float(fields[12]))
-        terms.append("    {%d, LunarTarget::%s, %s, {%s}, %s, %s, %s}," % (
-            block, LUNAR_TARGETS[target], "true" if argument != previous else "false",
-            ", ".join(map(str, multipliers)), double_literal(fields[12]),
-            double_literal(fields[13]), double_literal(fields[14])))
-        previous = argument
+    phases = []
+    for term in explicit:
+        if float(term[2]) != 0.0 and float(term[2]) not in phases:
+            phases.append(float(term[2]))
+    phase_literals = {}
+    for term in explicit:
+        phase_literals.setdefault(float(term[2]), double_literal(term[2]))
+    arguments = LunarArguments(highest, phases)
+
+    table_arguments = [[arguments.argument(0.0, table_multipliers(row)) for row in rows]
+                       for _, _, rows in tables]
+    term_arguments = [arguments.argument(float(term[2]), term[1]) for term in explicit]
+    arguments.finish()
+
+    records = []
+    for (name, row_type, rows), row_arguments in zip(tables, table_arguments):
+        body = []
+        for row, parts in zip(rows, row_arguments):
+            argument = arguments.index(parts)
+            a = row[4:]
+            if row_type == 1:  # amplitude = 10000 high + low; distance only with a low part
+                amplitudes = [10000 * a[0] + a[1], 10000 * a[2] + a[3] if a[3] else 0]
+            elif row_type == 3:
+                amplitudes = [10000 * a[0] + a[1]]
+            else:
+                amplitudes = a
+            body.append("    {%s, %d}," % (", ".join(f"{v}.0" for v in amplitudes), argument))
+        row_struct = "LunarLatitudeRow" if row_type in (3, 4) else "LunarLongitudeRow"
+        out.append(f"\nconst {row_struct} {name}Rows[] = {{\n" + "\n".join(body) + "\n};\n")
+        records.append(f"const std::span<const {row_struct}> {name}Table = {name}Rows;\n")
+
+    terms = []
+    for (target, _, _, cos, sin), parts in zip(explicit, term_arguments):
+        terms.append("    {LunarTarget::%s, %d, %s, %s}," % (
+            LUNAR_TARGETS[target], arguments.index(parts), double_literal(cos), double_literal(sin)))
+
+    if arguments.count() > LUNAR_ARGUMENT_CAPACITY:
+        fail(f"the lunar series needs {arguments.count()} argument entries, "
+             f"more than {LUNAR_ARGUMENT_CAPACITY}")
+    steps = ["{%d, %d}" % step for step in arguments.steps]
     out.append("\n}  // namespace\n\n")
     out.append("".join(records))
     out.append("\nconst LunarExplicitTerm LunarExplicitTerms[] = {\n")
     out.append("\n".join(terms))
     out.append("\n};\n")
     out.append("const int LunarExplicitTermsPerBlock[3] = {%s};\n" % ", ".join(map(str, block_counts)))
-    out.append("const std::int8_t LunarElementMultiples[10] = {%s};\n" % ", ".join(map(str, highest)))
+    out.append("\nconst std::int8_t LunarElementMultiples[10] = {%s};\n" % ", ".join(map(str, highest)))
+    out.append("const std::int16_t LunarElementZero[10] = {%s};\n" %
+               ", ".join(map(str, arguments.zero)))
+    out.append("const double LunarPhases[%d] = {\n%s\n};\n" % (
+        len(phases), wrap([phase_literals[p] for p in phases])))
+    out.append("const int LunarPhaseCount = %d;\n" % len(phases))
+    out.append("const int LunarFirstPhase = %d;\n" % arguments.first_phase)
+    out.append("const int LunarFirstStep = %d;\n" % arguments.first_step)
+    out.append("const int LunarArgumentCount = %d;\n" % arguments.count())
+    out.append("const LunarArgumentStep LunarArgumentSteps[] = {\n%s\n};\n" % wrap(steps))
     out.append("\n}  // namespace orrery\n")
-    return "".join(out), sum(block_counts)
+    return "".join(out), len(explicit)
 
 
 def main():
