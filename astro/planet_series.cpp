@@ -59,17 +59,6 @@ const PlanetTheory* PlanetTheoryOf(BodyId body) {
 
 namespace {
 
-// A (cosine, sine) amplitude pair, evaluated two lanes at a time.
-typedef double AmplitudePair __attribute__((vector_size(16)));
-
-AmplitudePair LoadPair(const double* p) {
-  AmplitudePair v;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
-
-double LaneSum(AmplitudePair v) { return v[0] + v[1]; }
-
 // Time in units of 10000 Julian years from J2000.
 double PlanetTime(double jd) { return (jd - 2451545.0) / 3652500.0; }
 
@@ -94,95 +83,140 @@ Vec3 EvaluatePlanet(double jd, const PlanetTheory& theory) {
 
 namespace {
 
-// The running sums of one series: the polynomial term's, and the periodic
-// terms' sums of A cos and of B sin kept apart until the end.
-struct SeriesSums {
-  double l = 0.0, b = 0.0, r = 0.0;
-  AmplitudePair periodicL = {0.0, 0.0}, periodicB = {0.0, 0.0}, periodicR = {0.0, 0.0};
-  const double* pl;
-  const double* pb;
-  const double* pr;
+// A (cosine, sine) pair: a term's amplitudes, and the lanes of the periodic
+// sums (A cos and B sin kept apart until the end).
+typedef double Pair __attribute__((vector_size(16)));
+
+struct PeriodicSums {
+  Pair longitude = {0.0, 0.0}, latitude = {0.0, 0.0}, radius = {0.0, 0.0};
 };
 
-// Adds a run of periodic terms sharing the number of arguments and the
-// power of time: the multiples combined by the addition formulas, the
-// amplitudes by Horner's rule, both unrolled for the run.
+// Per power of time: the longitude, latitude and radius pairs.
+constexpr int AmplitudesPerPower = 6;
+
+// The evaluator is written once and built twice (see SumPlanetSeries); its
+// parts are always inlined into each build so that they take on its
+// instruction set and the sums stay in registers.
+#define SERIES_PART [[gnu::always_inline]] inline
+
+template <int Arguments>
+SERIES_PART SinCos TermAngle(const PlanetTerm& term, const SinCos* angles) {
+  SinCos angle = angles[term.angle[0]];
+  if constexpr (Arguments > 1) angle = AddAngle(angle, angles[term.angle[1]]);
+  if constexpr (Arguments > 2) angle = AddAngle(angle, angles[term.angle[2]]);
+  return angle;
+}
+
+// A run of alike periodic terms: per term the multiples combined by the
+// addition formulas, the amplitudes by Horner's rule. Returns the amplitudes
+// of the next run.
 template <int Arguments, int Power>
-void AddPeriodicRun(const PlanetTerm* term, const PlanetTerm* end, const SinCos* angles,
-                    double t, SeriesSums& s) {
-  for (; term != end; ++term) {
-    SinCos angle = angles[term->angle[0]];
-    if constexpr (Arguments > 1) angle = AddAngle(angle, angles[term->angle[1]]);
-    if constexpr (Arguments > 2) angle = AddAngle(angle, angles[term->angle[2]]);
-    AmplitudePair l = LoadPair(s.pl), b = LoadPair(s.pb), r = LoadPair(s.pr);
+SERIES_PART const double* AddPeriodicRun(const PlanetTerm* term, int count, const double* a,
+                                         const SinCos* angles, double t, PeriodicSums& sums) {
+  for (; count > 0; --count, ++term, a += AmplitudesPerPower * (Power + 1)) {
+    const SinCos angle = TermAngle<Arguments>(*term, angles);
+    Pair l, b, r;
+    std::memcpy(&l, a, sizeof l);
+    std::memcpy(&b, a + 2, sizeof b);
+    std::memcpy(&r, a + 4, sizeof r);
     for (int i = 1; i <= Power; ++i) {
-      l = l * t + LoadPair(s.pl + 2 * i);
-      b = b * t + LoadPair(s.pb + 2 * i);
-      r = r * t + LoadPair(s.pr + 2 * i);
+      Pair ln, bn, rn;
+      std::memcpy(&ln, a + AmplitudesPerPower * i, sizeof ln);
+      std::memcpy(&bn, a + AmplitudesPerPower * i + 2, sizeof bn);
+      std::memcpy(&rn, a + AmplitudesPerPower * i + 4, sizeof rn);
+      l = l * t + ln;
+      b = b * t + bn;
+      r = r * t + rn;
     }
-    s.pl += 2 * (Power + 1), s.pb += 2 * (Power + 1), s.pr += 2 * (Power + 1);
-    const AmplitudePair cosSin = {angle.cos, angle.sin};
-    s.periodicL += l * cosSin;
-    s.periodicB += b * cosSin;
-    s.periodicR += r * cosSin;
+    const Pair cosSin = {angle.cos, angle.sin};
+    sums.longitude += l * cosSin;
+    sums.latitude += b * cosSin;
+    sums.radius += r * cosSin;
   }
+  return a;
 }
 
 template <int Arguments>
-void AddPeriodicRun(int power, const PlanetTerm* term, const PlanetTerm* end,
-                    const SinCos* angles, double t, SeriesSums& s) {
+SERIES_PART const double* AddPeriodicRun(int power, const PlanetTerm* term, int count,
+                                         const double* a, const SinCos* angles, double t,
+                                         PeriodicSums& sums) {
   switch (power) {
-    case 0: return AddPeriodicRun<Arguments, 0>(term, end, angles, t, s);
-    case 1: return AddPeriodicRun<Arguments, 1>(term, end, angles, t, s);
-    case 2: return AddPeriodicRun<Arguments, 2>(term, end, angles, t, s);
-    case 3: return AddPeriodicRun<Arguments, 3>(term, end, angles, t, s);
-    case 4: return AddPeriodicRun<Arguments, 4>(term, end, angles, t, s);
-    case 5: return AddPeriodicRun<Arguments, 5>(term, end, angles, t, s);
-    case 6: return AddPeriodicRun<Arguments, 6>(term, end, angles, t, s);
-    default: return AddPeriodicRun<Arguments, 7>(term, end, angles, t, s);
+    case 0: return AddPeriodicRun<Arguments, 0>(term, count, a, angles, t, sums);
+    case 1: return AddPeriodicRun<Arguments, 1>(term, count, a, angles, t, sums);
+    case 2: return AddPeriodicRun<Arguments, 2>(term, count, a, angles, t, sums);
+    case 3: return AddPeriodicRun<Arguments, 3>(term, count, a, angles, t, sums);
+    case 4: return AddPeriodicRun<Arguments, 4>(term, count, a, angles, t, sums);
+    case 5: return AddPeriodicRun<Arguments, 5>(term, count, a, angles, t, sums);
+    case 6: return AddPeriodicRun<Arguments, 6>(term, count, a, angles, t, sums);
+    default: return AddPeriodicRun<Arguments, 7>(term, count, a, angles, t, sums);
   }
 }
 
-// The polynomial term: only the longitude is reduced to a circle.
-void AddPolynomialTerm(int power, double t, SeriesSums& s) {
-  double l = *s.pl++, b = *s.pb++, r = *s.pr++;
-  for (int i = 0; i < power; ++i) {
-    l = l * t + *s.pl++;
-    b = b * t + *s.pb++;
-    r = r * t + *s.pr++;
+// The periodic terms' sums of longitude, latitude and radius, arcseconds.
+SERIES_PART Vec3 SumPeriodicTerms(const PlanetTheory& theory, double t) {
+  const SinCos* angles = &MultipleAngles.entries[0][0];
+  PeriodicSums sums;
+  const PlanetTerm* term = theory.terms;
+  const double* a = theory.amplitudes;
+  for (const PlanetRun* run = theory.runs; run != theory.runs + theory.runCount; ++run) {
+    switch (run->arguments) {
+      case 1: a = AddPeriodicRun<1>(run->power, term, run->count, a, angles, t, sums); break;
+      case 2: a = AddPeriodicRun<2>(run->power, term, run->count, a, angles, t, sums); break;
+      default: a = AddPeriodicRun<3>(run->power, term, run->count, a, angles, t, sums); break;
+    }
+    term += run->count;
   }
-  s.l += NormalizeArcsec(l);
-  s.b += b;
-  s.r += r;
+  return {sums.longitude[0] + sums.longitude[1], sums.latitude[0] + sums.latitude[1],
+          sums.radius[0] + sums.radius[1]};
+}
+
+#if defined(__x86_64__)
+// Fused multiply-adds and three-operand instructions, for processors with
+// AVX2 and FMA.
+[[gnu::target("avx2,fma")]] Vec3 SumPeriodicTermsWide(const PlanetTheory& theory, double t) {
+  return SumPeriodicTerms(theory, t);
+}
+#endif
+
+Vec3 SumPeriodicTermsPortable(const PlanetTheory& theory, double t) {
+  return SumPeriodicTerms(theory, t);
+}
+
+bool HasWideLanes() {
+#if defined(__x86_64__)
+  static const bool wide = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
+  return wide;
+#else
+  return false;
+#endif
+}
+
+// The polynomial term; only its longitude is reduced to a circle.
+Vec3 PolynomialTerm(const PlanetTheory& theory, double t) {
+  const double* p = theory.polynomial;
+  double l = p[0], b = p[1], r = p[2];
+  for (int i = 1; i <= theory.polynomialPower; ++i) {
+    l = l * t + p[3 * i];
+    b = b * t + p[3 * i + 1];
+    r = r * t + p[3 * i + 2];
+  }
+  return {NormalizeArcsec(l), b, r};
 }
 
 }  // namespace
 
-Vec3 SumPlanetSeries(double jd, const PlanetTheory& theory) {
+Vec3 SumPlanetSeries(double jd, const PlanetTheory& theory, SeriesBuild build) {
   const double t = PlanetTime(jd);
-  const SinCos* angles = &MultipleAngles.entries[0][0];
-  SeriesSums s;
-  s.pl = theory.longitude, s.pb = theory.latitude, s.pr = theory.radius;
-  const PlanetTerm* const end = theory.terms + theory.termCount;
-  for (const PlanetTerm* term = theory.terms; term != end;) {
-    // Terms come grouped by their number of arguments and power of time.
-    const PlanetTerm* run = term + 1;
-    while (run != end && run->arguments == term->arguments && run->power == term->power) ++run;
-    switch (term->arguments) {
-      case 0:
-        for (; term != run; ++term) AddPolynomialTerm(term->power, t, s);
-        break;
-      case 1: AddPeriodicRun<1>(term->power, term, run, angles, t, s); break;
-      case 2: AddPeriodicRun<2>(term->power, term, run, angles, t, s); break;
-      default: AddPeriodicRun<3>(term->power, term, run, angles, t, s); break;
-    }
-    term = run;
-  }
-  const double sumL = s.l + LaneSum(s.periodicL);
-  const double sumB = s.b + LaneSum(s.periodicB);
-  const double sumR = s.r + LaneSum(s.periodicR);
-  return {sumL * RadiansPerArcsec, sumB * RadiansPerArcsec,
-          (sumR * RadiansPerArcsec + 1.0) * theory.distance};
+#if defined(__x86_64__)
+  const Vec3 periodic = build == SeriesBuild::Best && HasWideLanes()
+                            ? SumPeriodicTermsWide(theory, t)
+                            : SumPeriodicTermsPortable(theory, t);
+#else
+  const Vec3 periodic = SumPeriodicTermsPortable(theory, t);
+#endif
+  const Vec3 p = PolynomialTerm(theory, t);
+  return {(p.x + periodic.x) * RadiansPerArcsec, (p.y + periodic.y) * RadiansPerArcsec,
+          ((p.z + periodic.z) * RadiansPerArcsec + 1.0) * theory.distance};
 }
 
 }  // namespace orrery

@@ -52,17 +52,21 @@ inline SinCos AddAngle(const SinCos& sum, const SinCos& term) {
   return {term.sin * sum.cos + term.cos * sum.sin, term.cos * sum.cos - term.sin * sum.sin};
 }
 
-// One term of a body's series, the argument table of the published series
-// in decoded form. A periodic term combines up to three multiples j of
-// fundamental arguments m; each is stored as the MultipleAngleTable entry it
-// reads, (m - 1) x (2 x 24 + 1) + 24 + j, and unused slots name multiple 0,
-// whose angle adds nothing. The polynomial term has no arguments. The
-// generated tables hold the polynomial term first, then the periodic terms
-// grouped by number of arguments and power of time.
+// A periodic term of a body's series, the argument table of the published
+// series in decoded form: up to three multiples j of fundamental arguments m,
+// each stored as the MultipleAngleTable entry it reads,
+// (m - 1) x (2 x 24 + 1) + 24 + j; unused slots name multiple 0, whose angle
+// adds nothing.
 struct PlanetTerm {
-  std::uint8_t arguments;  // 0: polynomial term; 1..3: periodic term
-  std::uint8_t power;      // nt, the highest power of time in its amplitudes
   std::uint16_t angle[3];
+};
+
+// Consecutive periodic terms alike in their number of arguments (1..3) and
+// highest power of time in their amplitudes.
+struct PlanetRun {
+  std::uint8_t arguments;
+  std::uint8_t power;
+  std::uint16_t count;
 };
 
 struct PlanetTheory {
@@ -71,15 +75,19 @@ struct PlanetTheory {
   signed char maxHarmonic[9];
   // Highest power of time in the amplitude polynomials (informational).
   signed char maxPower;
-  // The terms; the first is the polynomial term.
+  // The polynomial term: its highest power of time, and per power (highest
+  // first) its longitude, latitude and radius coefficients.
+  int polynomialPower;
+  const double* polynomial;
+  // The periodic terms, grouped into runs of alike terms.
+  const PlanetRun* runs;
+  int runCount;
   const PlanetTerm* terms;
   int termCount;
-  // Coefficients consumed in step with the terms: power + 1 values for the
-  // polynomial term, (cosine, sine) pairs for a periodic term, highest power
-  // first.
-  const double* longitude;
-  const double* latitude;
-  const double* radius;
+  // Amplitudes consumed in step with the periodic terms: per term and power of
+  // time (highest first) the (cosine, sine) pairs of longitude, latitude and
+  // radius side by side, six values.
+  const double* amplitudes;
   // Radius scale, astronomical units.
   double distance;
 };
@@ -108,7 +116,12 @@ Vec3 EvaluatePlanet(double jd, const PlanetTheory& theory);
 // given highest multiples (0 leaves a row untouched), then sum each body's
 // series from rows filled at least to its own maxHarmonic.
 void FillFundamentalArguments(double jd, const signed char maxHarmonic[9]);
-Vec3 SumPlanetSeries(double jd, const PlanetTheory& theory);
+//
+// The periodic terms are summed by the best build of the evaluator this
+// processor runs (fused multiply-adds where it has AVX2 and FMA); Portable
+// asks for the build that runs on any processor. The two agree to rounding.
+enum class SeriesBuild { Best, Portable };
+Vec3 SumPlanetSeries(double jd, const PlanetTheory& theory, SeriesBuild build = SeriesBuild::Best);
 
 // The highest multiple of each fundamental argument over all nine bodies.
 extern const signed char AllPlanetsMaxHarmonic[9];

@@ -31,27 +31,37 @@ constexpr int RowLength = MultipleAngleTable::RowLength;
 TEST(PlanetTables, HaveThePublishedSizesAndStayInsideTheAngleTable) {
   for (const PublishedSize& size : PublishedSizes) {
     const PlanetTheory& theory = *PlanetTheoryOf(size.body);
-    int periodic = 0, doubles = 0, bytes = 1;
-    for (int i = 0; i < theory.termCount; ++i) {
-      const PlanetTerm& term = theory.terms[i];
-      ASSERT_LE(term.arguments, 3);
-      ASSERT_EQ(term.arguments == 0, i == 0) << "only the first term is the polynomial";
-      periodic += term.arguments > 0;
-      doubles += term.arguments == 0 ? term.power + 1 : 2 * (term.power + 1);
-      bytes += term.arguments == 0 ? 2 : 2 + 2 * term.arguments;
-      ASSERT_LE(term.power, theory.maxPower);
-      for (int k = 0; k < 3; ++k) {
-        const int row = term.angle[k] / RowLength;
-        const int multiple = term.angle[k] % RowLength - MultipleAngleTable::Multiples;
-        if (k >= term.arguments) {
-          EXPECT_EQ(multiple, 0) << "unused slots name multiple 0";
-          continue;
+    int periodic = 0, doubles = theory.polynomialPower + 1, bytes = 1 + 2;
+    ASSERT_LE(theory.polynomialPower, theory.maxPower);
+    const PlanetTerm* term = theory.terms;
+    for (int r = 0; r < theory.runCount; ++r) {
+      const PlanetRun& run = theory.runs[r];
+      ASSERT_GE(run.arguments, 1);
+      ASSERT_LE(run.arguments, 3);
+      ASSERT_LE(run.power, theory.maxPower);
+      ASSERT_GE(run.count, 1);
+      if (r > 0) {  // runs are grouped: each kind of term forms one run
+        const PlanetRun& before = theory.runs[r - 1];
+        EXPECT_LT(before.arguments * 16 + before.power, run.arguments * 16 + run.power);
+      }
+      for (int i = 0; i < run.count; ++i, ++term) {
+        periodic += 1;
+        doubles += 2 * (run.power + 1);
+        bytes += 2 + 2 * run.arguments;
+        for (int k = 0; k < 3; ++k) {
+          const int row = term->angle[k] / RowLength;
+          const int multiple = term->angle[k] % RowLength - MultipleAngleTable::Multiples;
+          if (k >= run.arguments) {
+            EXPECT_EQ(multiple, 0) << "unused slots name multiple 0";
+            continue;
+          }
+          ASSERT_LT(row, 9);
+          EXPECT_NE(multiple, 0);
+          EXPECT_LE(std::abs(multiple), theory.maxHarmonic[row]) << size.body << " term " << periodic;
         }
-        ASSERT_LT(row, 9);
-        EXPECT_NE(multiple, 0);
-        EXPECT_LE(std::abs(multiple), theory.maxHarmonic[row]) << size.body << " term " << i;
       }
     }
+    EXPECT_EQ(periodic, theory.termCount) << size.body;
     EXPECT_EQ(periodic, size.periodicTerms) << size.body;
     EXPECT_EQ(doubles, size.doublesPerTable) << size.body;
     EXPECT_EQ(bytes, size.argumentBytes) << size.body;
@@ -69,34 +79,38 @@ TEST(PlanetTables, HaveThePublishedSizesAndStayInsideTheAngleTable) {
 
 TEST(PlanetTables, EarthMoonBarycentreTellingRows) {
   const PlanetTheory& emb = EarthMoonBarycentreTheory;
-  ASSERT_EQ(emb.terms[0].power, 3);
+  ASSERT_EQ(emb.polynomialPower, 3);
   const double longitude[] = {-65.54655, -232.74963, 12959774227.57587, 361678.59587};
   const double latitude[] = {-41.9786, -48.43539, 74.72897, 0.00075};
   const double radius[] = {0.64577, -2.90183, -14.5028, 28.85196};
   for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(emb.longitude[i], longitude[i]);
-    EXPECT_EQ(emb.latitude[i], latitude[i]);
-    EXPECT_EQ(emb.radius[i], radius[i]);
+    EXPECT_EQ(emb.polynomial[3 * i], longitude[i]);
+    EXPECT_EQ(emb.polynomial[3 * i + 1], latitude[i]);
+    EXPECT_EQ(emb.polynomial[3 * i + 2], radius[i]);
   }
   // The terms 4 x Earth - 8 x Mars + 3 x Jupiter (power 2) and 1 x Earth
-  // (power 4, the largest, whose power-0 amplitudes are its last pair).
+  // (power 4, the largest, whose power-0 amplitudes are its last six values:
+  // longitude, latitude and radius pairs).
   bool foundSecond = false, foundLargest = false;
-  int offset = emb.terms[0].power + 1;
-  for (int i = 1; i < emb.termCount; ++i) {
-    const PlanetTerm& term = emb.terms[i];
-    foundSecond |= term.arguments == 3 && term.power == 2 &&
-                   term.angle[0] == 2 * RowLength + 24 + 4 &&
-                   term.angle[1] == 3 * RowLength + 24 - 8 &&
-                   term.angle[2] == 4 * RowLength + 24 + 3;
-    if (term.arguments == 1 && term.angle[0] == 2 * RowLength + 24 + 1 && term.power == 4) {
-      const int last = offset + 2 * term.power;
-      EXPECT_EQ(emb.longitude[last], -6717.66079);
-      EXPECT_EQ(emb.longitude[last + 1], -1543.17403);
-      EXPECT_EQ(emb.radius[last], 771.51923);
-      EXPECT_EQ(emb.radius[last + 1], -3358.57619);
-      foundLargest = true;
+  const PlanetTerm* term = emb.terms;
+  const double* amplitudes = emb.amplitudes;
+  for (int r = 0; r < emb.runCount; ++r) {
+    const PlanetRun& run = emb.runs[r];
+    for (int i = 0; i < run.count; ++i, ++term) {
+      foundSecond |= run.arguments == 3 && run.power == 2 &&
+                     term->angle[0] == 2 * RowLength + 24 + 4 &&
+                     term->angle[1] == 3 * RowLength + 24 - 8 &&
+                     term->angle[2] == 4 * RowLength + 24 + 3;
+      if (run.arguments == 1 && term->angle[0] == 2 * RowLength + 24 + 1 && run.power == 4) {
+        const double* last = amplitudes + 6 * run.power;
+        EXPECT_EQ(last[0], -6717.66079);
+        EXPECT_EQ(last[1], -1543.17403);
+        EXPECT_EQ(last[4], 771.51923);
+        EXPECT_EQ(last[5], -3358.57619);
+        foundLargest = true;
+      }
+      amplitudes += 6 * (run.power + 1);
     }
-    offset += 2 * (term.power + 1);
   }
   EXPECT_TRUE(foundSecond);
   EXPECT_TRUE(foundLargest);
@@ -143,6 +157,22 @@ TEST(EvaluatePlanet, AtJ2000ThePolynomialGivesItsConstantTerm) {
       Vec3 p = EvaluatePlanet(jd, *PlanetTheoryOf(body));
       EXPECT_GT(p.x, -0.5);
       EXPECT_LT(p.x, 2.0 * Pi + 0.5);
+    }
+  }
+}
+
+// The evaluator built for this processor and the portable build sum the same
+// terms; only the rounding may differ.
+TEST(SumPlanetSeries, BothBuildsAgreeToRounding) {
+  for (double jd = 1000000.5; jd < 3800000.0; jd += 70001.25) {
+    FillFundamentalArguments(jd, AllPlanetsMaxHarmonic);
+    for (BodyId body : {Mercury, Venus, Earth, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto}) {
+      const PlanetTheory& theory = *PlanetTheoryOf(body);
+      const Vec3 best = SumPlanetSeries(jd, theory);
+      const Vec3 portable = SumPlanetSeries(jd, theory, SeriesBuild::Portable);
+      EXPECT_NEAR(best.x, portable.x, 1e-12) << body << " " << jd;
+      EXPECT_NEAR(best.y, portable.y, 1e-12) << body << " " << jd;
+      EXPECT_NEAR(best.z, portable.z, 1e-12 * std::fabs(portable.z)) << body << " " << jd;
     }
   }
 }

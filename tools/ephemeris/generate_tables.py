@@ -111,7 +111,7 @@ def read_planet(path):
     harmonics = [int(v) for v in header["max_harmonic"].split()]
     if len(harmonics) != 9:
         fail(f"{path}: max_harmonic needs 9 values")
-    terms = []
+    polynomial, periodic = None, []
     for k, row in enumerate(sections["arguments"]):
         values = [int(v) for v in row]
         np_ = values[0]
@@ -131,18 +131,30 @@ def read_planet(path):
             angles.append((m - 1) * (2 * MULTIPLE_ANGLE_ROW_LENGTH + 1) + MULTIPLE_ANGLE_ROW_LENGTH + j)
         angles += [MULTIPLE_ANGLE_ROW_LENGTH] * (3 - len(angles))  # multiple 0: adds nothing
         width = nt + 1 if np_ == 0 else 2 * (nt + 1)
-        for name in ("longitude", "latitude", "radius"):
-            if len(sections[name][k]) != width:
-                fail(f"{path}: {name} row {k + 1} needs {width} values")
-        terms.append(((np_, nt), "{%d, %d, {%d, %d, %d}}" % (np_, nt, *angles),
-                      [sections[name][k] for name in ("longitude", "latitude", "radius")]))
-    # The polynomial term first, then the periodic terms grouped by their
-    # number of arguments and power of time (in table order within a group),
-    # so that the evaluator meets long runs of alike terms.
-    terms = terms[:1] + sorted(terms[1:], key=lambda term: term[0])
-    coefficients = {name: [double_literal(v) for term in terms for v in term[2][i]]
-                    for i, name in enumerate(("longitude", "latitude", "radius"))}
-    return header, harmonics, [term[1] for term in terms], coefficients
+        rows = [sections[name][k] for name in ("longitude", "latitude", "radius")]
+        if any(len(r) != width for r in rows):
+            fail(f"{path}: coefficient row {k + 1} needs {width} values per coordinate")
+        rows = [[double_literal(v) for v in r] for r in rows]
+        if np_ == 0:
+            # Per power of time, highest first: longitude, latitude, radius.
+            polynomial = (nt, [v for i in range(width) for v in (rows[0][i], rows[1][i], rows[2][i])])
+        else:
+            # Per power of time, highest first: the (cosine, sine) pairs of
+            # longitude, latitude and radius side by side.
+            amplitudes = [v for i in range(0, width, 2) for r in rows for v in r[i:i + 2]]
+            periodic.append(((np_, nt), "{{%d, %d, %d}}" % tuple(angles), amplitudes))
+    # Periodic terms grouped by their number of arguments and power of time
+    # (in table order within a group), so that the evaluator meets long runs
+    # of alike terms.
+    periodic.sort(key=lambda term: term[0])
+    runs = []
+    for kind, _, _ in periodic:
+        if runs and tuple(runs[-1][:2]) == kind:
+            runs[-1][2] += 1
+        else:
+            runs.append([*kind, 1])
+    return (header, harmonics, polynomial, ["{%d, %d, %d}" % tuple(run) for run in runs],
+            [term[1] for term in periodic], [v for term in periodic for v in term[2]])
 
 
 def planet_tables(root):
@@ -152,22 +164,24 @@ def planet_tables(root):
            '#include "astro/planet_series.h"\n\nnamespace orrery {\n\nnamespace {\n']
     records = []
     for stem, name in PLANETS:
-        header, harmonics, terms, coefficients = read_planet(
+        header, harmonics, polynomial, runs, terms, amplitudes = read_planet(
             root / "data/ephemeris/plan404" / f"{stem}.txt")
         out.append(f"\n// {header['body']}: {header['terms']} terms.\n")
+        out.append(f"const double {name}Polynomial[] = {{\n{wrap(polynomial[1])}\n}};\n")
+        out.append(f"const PlanetRun {name}Runs[] = {{\n{wrap(runs)}\n}};\n")
         out.append(f"const PlanetTerm {name}Terms[] = {{\n{wrap(terms)}\n}};\n")
-        for table in ("longitude", "latitude", "radius"):
-            out.append(f"const double {name}{table.capitalize()}[] = {{\n"
-                       f"{wrap(coefficients[table])}\n}};\n")
+        out.append(f"const double {name}Amplitudes[] = {{\n{wrap(amplitudes)}\n}};\n")
         records.append(
             f"const PlanetTheory {name}Theory = {{\n"
             f"    {{{', '.join(map(str, harmonics))}}},\n"
             f"    {int(header['max_power'])},\n"
+            f"    {polynomial[0]},\n"
+            f"    {name}Polynomial,\n"
+            f"    {name}Runs,\n"
+            f"    {len(runs)},\n"
             f"    {name}Terms,\n"
             f"    {len(terms)},\n"
-            f"    {name}Longitude,\n"
-            f"    {name}Latitude,\n"
-            f"    {name}Radius,\n"
+            f"    {name}Amplitudes,\n"
             f"    {double_literal(header['distance'])},\n"
             f"}};\n")
     out.append("\n}  // namespace\n\n")
