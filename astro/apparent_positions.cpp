@@ -118,10 +118,12 @@ void BarycentreToEarth() {
 // The geocentric vector of a planet, light time included: the planet where
 // it was when the light now arriving left it (one iteration); the Earth is
 // not moved back. helio: its cartesian heliocentric position at tt.
-Vec3 LightTimeGeocentric(Mjd tt, BodyId body, const Vec3& helio, const Vec3& earth) {
+// arguments: the fundamental arguments filled for tt.
+Vec3 LightTimeGeocentric(Mjd tt, BodyId body, const Vec3& helio, const Vec3& earth,
+                         const FundamentalArgumentsAt& arguments) {
   const double tau = Norm(Subtract(helio, earth)) / SpeedOfLight * AstronomicalUnit / SecondsPerDay;
   const Mjd emitted = tt - tau;
-  FillFundamentalArguments(MjdToJd(emitted), PlanetTheoryOf(body)->maxHarmonic);
+  FillFundamentalArgumentsNear(MjdToJd(emitted), PlanetTheoryOf(body)->maxHarmonic, arguments);
   return Subtract(PlanetOfDate(emitted, body, EclipticPrecessionMatrix(emitted, J2000)), earth);
 }
 
@@ -149,7 +151,7 @@ void ComputePositionsAtTerrestrialTime(Mjd t) {
   HeliocentricOfDate(t, Sun, frame.precession);
   HeliocentricOfDate(t, Moon, frame.precession);
   // The planets share one instant: their argument rows are filled once.
-  FillFundamentalArguments(MjdToJd(t), AllPlanetsMaxHarmonic);
+  const FundamentalArgumentsAt arguments = FillFundamentalArguments(MjdToJd(t), AllPlanetsMaxHarmonic);
   Vec3 helio[BodyCount];  // cartesian heliocentric positions at t
   for (int b = Mercury; b <= Pluto; ++b) {
     helio[b] = PlanetOfDate(t, BodyId(b), frame.precession);
@@ -170,7 +172,7 @@ void ComputePositionsAtTerrestrialTime(Mjd t) {
     }
     // The Sun sits at the origin: light time changes nothing for it.
     Vec3 geocentric = b == Sun ? Subtract(Vec3{0.0, 0.0, 0.0}, earth)
-                               : LightTimeGeocentric(t, BodyId(b), helio[b], earth);
+                               : LightTimeGeocentric(t, BodyId(b), helio[b], earth, arguments);
     MatTimesVec(geocentric, frame.nutation, geocentric);
     // The Sun's longitude feeds the aberration: for the Sun itself before
     // its own aberration, for every later body after it.

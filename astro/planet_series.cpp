@@ -1,6 +1,8 @@
 #include "astro/planet_series.h"
 
+#include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "astro/earth_orientation.h"
 #include "foundation/numbers.h"
@@ -27,9 +29,11 @@ constexpr FundamentalArgument FundamentalArguments[9] = {
 
 }  // namespace
 
-void FillMultiples(SinCos* zero, double a, int n) {
-  const double s1 = Sin(a);
-  const double c1 = Cos(a);
+void FillMultiples(SinCos* zero, double a, int n) { FillMultiples(zero, SinCos{Sin(a), Cos(a)}, n); }
+
+void FillMultiples(SinCos* zero, SinCos first, int n) {
+  const double s1 = first.sin;
+  const double c1 = first.cos;
   zero[0] = {0.0, 1.0};
   zero[1] = {s1, c1};
   zero[-1] = {-s1, c1};
@@ -66,13 +70,57 @@ double PlanetTime(double jd) { return (jd - 2451545.0) / 3652500.0; }
 
 const signed char AllPlanetsMaxHarmonic[9] = {11, 14, 14, 24, 9, 18, 9, 13, 13};
 
-void FillFundamentalArguments(double jd, const signed char maxHarmonic[9]) {
+namespace {
+
+// Fundamental argument k at t (units of PlanetTime), radians.
+double FundamentalArgumentAt(int k, double t) {
+  const FundamentalArgument& f = FundamentalArguments[k];
+  return (f.phase + NormalizeArcsec(f.rate * t)) * RadiansPerArcsec;
+}
+
+// Sine and cosine of an angle of at most SmallTurn radians by their Taylor
+// series, which end below the rounding of a double there.
+constexpr double SmallTurn = 0.05;
+SinCos SinCosOfSmallAngle(double x) {
+  const double x2 = x * x;
+  constexpr double s3 = -1.0 / 6.0, s5 = 1.0 / 120.0, s7 = -1.0 / 5040.0, s9 = 1.0 / 362880.0;
+  constexpr double c2 = -1.0 / 2.0, c4 = 1.0 / 24.0, c6 = -1.0 / 720.0, c8 = 1.0 / 40320.0,
+                   c10 = -1.0 / 3628800.0;
+  return {x + x * x2 * (s3 + x2 * (s5 + x2 * (s7 + x2 * s9))),
+          1.0 + x2 * (c2 + x2 * (c4 + x2 * (c6 + x2 * (c8 + x2 * c10))))};
+}
+
+}  // namespace
+
+FundamentalArgumentsAt FillFundamentalArguments(double jd, const signed char maxHarmonic[9]) {
+  const double t = PlanetTime(jd);
+  FundamentalArgumentsAt filled;
+  for (int k = 0; k < 9; ++k) {
+    filled.angle[k] = std::numeric_limits<double>::quiet_NaN();
+    filled.first[k] = {0.0, 1.0};
+    if (maxHarmonic[k] <= 0) continue;
+    filled.angle[k] = FundamentalArgumentAt(k, t);
+    filled.first[k] = {Sin(filled.angle[k]), Cos(filled.angle[k])};
+    FillMultiples(MultipleAngles.entries[k] + MultipleAngleTable::Multiples, filled.first[k], maxHarmonic[k]);
+  }
+  return filled;
+}
+
+void FillFundamentalArgumentsNear(double jd, const signed char maxHarmonic[9],
+                                  const FundamentalArgumentsAt& near) {
   const double t = PlanetTime(jd);
   for (int k = 0; k < 9; ++k) {
-    int harmonic = maxHarmonic[k];
-    if (harmonic <= 0) continue;
-    const FundamentalArgument& f = FundamentalArguments[k];
-    FillMultipleAngles(k, (f.phase + NormalizeArcsec(f.rate * t)) * RadiansPerArcsec, harmonic);
+    if (maxHarmonic[k] <= 0) continue;
+    const double angle = FundamentalArgumentAt(k, t);
+    // The argument moved by a small turn since the nearby instant (either
+    // one may have been reduced to the circle).
+    double turn = angle - near.angle[k];
+    if (turn > Pi) turn -= TwoPi;
+    if (turn < -Pi) turn += TwoPi;
+    const SinCos first = std::fabs(turn) <= SmallTurn
+                             ? AddAngle(near.first[k], SinCosOfSmallAngle(turn))
+                             : SinCos{Sin(angle), Cos(angle)};
+    FillMultiples(MultipleAngles.entries[k] + MultipleAngleTable::Multiples, first, maxHarmonic[k]);
   }
 }
 

@@ -46,6 +46,8 @@ void FillMultipleAngles(int k, double a, int n);
 // The same for any row: zero points at the entry of multiple 0, and
 // zero[-m..m] receive the multiples, m = max(n, 2).
 void FillMultiples(SinCos* zero, double a, int n);
+// The same from the sine and cosine of a.
+void FillMultiples(SinCos* zero, SinCos first, int n);
 
 // Sine and cosine of the angle sum x + y from those of x (sum) and y (term).
 inline SinCos AddAngle(const SinCos& sum, const SinCos& term) {
@@ -115,7 +117,20 @@ Vec3 EvaluatePlanet(double jd, const PlanetTheory& theory);
 // instant: fill rows 0..8 with the fundamental arguments at jd up to the
 // given highest multiples (0 leaves a row untouched), then sum each body's
 // series from rows filled at least to its own maxHarmonic.
-void FillFundamentalArguments(double jd, const signed char maxHarmonic[9]);
+//
+// FillFundamentalArguments returns the arguments it filled with their sines
+// and cosines; FillFundamentalArgumentsNear fills the rows for a moment a few
+// hours from those (a light-time repeat), turning each argument's sine and
+// cosine by the small angle it moved instead of taking new ones. A row the
+// nearby instant did not fill, or an argument that moved further, takes its
+// own sine and cosine.
+struct FundamentalArgumentsAt {
+  double angle[9];   // radians; NaN for a row not filled
+  SinCos first[9];   // sine and cosine of angle
+};
+FundamentalArgumentsAt FillFundamentalArguments(double jd, const signed char maxHarmonic[9]);
+void FillFundamentalArgumentsNear(double jd, const signed char maxHarmonic[9],
+                                  const FundamentalArgumentsAt& near);
 //
 // The periodic terms are summed by the best build of the evaluator this
 // processor runs (fused multiply-adds where it has AVX2 and FMA); Portable

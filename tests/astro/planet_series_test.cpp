@@ -161,6 +161,29 @@ TEST(EvaluatePlanet, AtJ2000ThePolynomialGivesItsConstantTerm) {
   }
 }
 
+// Rows filled for a light-time repeat from a nearby instant's arguments equal
+// rows filled from scratch at that moment, whether the arguments were turned
+// by a small angle or (moved too far, or not filled nearby) taken anew.
+TEST(FillFundamentalArguments, NearAnInstantEqualsFillingAnew) {
+  const double jd = 2460000.3;
+  const signed char withoutMars[9] = {11, 14, 14, 0, 9, 18, 9, 13, 13};
+  for (const signed char* nearRows : {AllPlanetsMaxHarmonic, withoutMars}) {
+    const FundamentalArgumentsAt near = FillFundamentalArguments(jd, nearRows);
+    for (double hours : {-7.0, -0.25, 0.0, 5.0, -24.0 * 40}) {
+      const double moment = jd + hours / 24.0;
+      FillFundamentalArgumentsNear(moment, AllPlanetsMaxHarmonic, near);
+      const MultipleAngleTable turned = MultipleAngles;
+      FillFundamentalArguments(moment, AllPlanetsMaxHarmonic);
+      for (int k = 0; k < 9; ++k) {
+        for (int j = -AllPlanetsMaxHarmonic[k]; j <= AllPlanetsMaxHarmonic[k]; ++j) {
+          EXPECT_NEAR(turned.At(k, j).sin, MultipleAngles.At(k, j).sin, 1e-14) << k << " " << j;
+          EXPECT_NEAR(turned.At(k, j).cos, MultipleAngles.At(k, j).cos, 1e-14) << k << " " << j;
+        }
+      }
+    }
+  }
+}
+
 // The evaluator built for this processor and the portable build sum the same
 // terms; only the rounding may differ.
 TEST(SumPlanetSeries, BothBuildsAgreeToRounding) {
