@@ -40,9 +40,25 @@ struct EclipticTilt {
 
 EclipticTilt TiltOf(double obliquity) { return {Sin(obliquity), Cos(obliquity)}; }
 
-double FirstQuadrant(double a, double tanPole, const EclipticTilt& tilt) {
-  double num = Sin(a);
-  double den = Cos(a) * tilt.cosine - tilt.sine * tanPole;
+// An oblique ascension reduced to the first quadrant: which quadrant it lay
+// in, and the sine and cosine of the reduced angle. Placidus projects one
+// ascension with a different pole on every refinement; these stay the same.
+struct ObliqueAscension {
+  int quadrant;  // 1..4
+  double sine, cosine;
+};
+
+ObliqueAscension Reduced(double a) {
+  a = Normalize2Pi(a);
+  const int quadrant = static_cast<int>(a / HalfPi) + 1;
+  const double reduced = quadrant == 1 ? a : quadrant == 2 ? Pi - a : quadrant == 3 ? a - Pi : TwoPi - a;
+  return {quadrant, Sin(reduced), Cos(reduced)};
+}
+
+// The first-quadrant projection from the reduced angle's sine and cosine.
+double FirstQuadrant(double sine, double cosine, double tanPole, const EclipticTilt& tilt) {
+  double num = sine;
+  double den = cosine * tilt.cosine - tilt.sine * tanPole;
   if (std::fabs(num) < AngleEpsilon) num = 0.0;
   if (std::fabs(den) < AngleEpsilon) den = 0.0;
   double r;
@@ -56,23 +72,26 @@ double FirstQuadrant(double a, double tanPole, const EclipticTilt& tilt) {
   return r < 0.0 ? r + Pi : r;
 }
 
-// ObliqueToEcliptic with the pole given by its tangent.
-double ObliqueToEclipticTan(double a, double tanPole, const EclipticTilt& tilt) {
-  a = Normalize2Pi(a);
-  int quadrant = static_cast<int>(a / HalfPi) + 1;
+double FirstQuadrant(double a, double tanPole, const EclipticTilt& tilt) {
+  return FirstQuadrant(Sin(a), Cos(a), tanPole, tilt);
+}
+
+// ObliqueToEcliptic with the ascension reduced and the pole given by its
+// tangent.
+double ObliqueToEclipticTan(const ObliqueAscension& a, double tanPole, const EclipticTilt& tilt) {
   double r;
-  switch (quadrant) {
+  switch (a.quadrant) {
     case 1:
-      r = FirstQuadrant(a, tanPole, tilt);
+      r = FirstQuadrant(a.sine, a.cosine, tanPole, tilt);
       break;
     case 2:
-      r = Pi - FirstQuadrant(Pi - a, -tanPole, tilt);
+      r = Pi - FirstQuadrant(a.sine, a.cosine, -tanPole, tilt);
       break;
     case 3:
-      r = Pi + FirstQuadrant(a - Pi, -tanPole, tilt);
+      r = Pi + FirstQuadrant(a.sine, a.cosine, -tanPole, tilt);
       break;
     default:
-      r = TwoPi - FirstQuadrant(TwoPi - a, tanPole, tilt);
+      r = TwoPi - FirstQuadrant(a.sine, a.cosine, tanPole, tilt);
       break;
   }
   r = Normalize2Pi(r);
@@ -82,6 +101,10 @@ double ObliqueToEclipticTan(double a, double tanPole, const EclipticTilt& tilt) 
   if (std::fabs(r - ThreeHalfPi) < AngleEpsilon) return ThreeHalfPi;
   if (std::fabs(r - TwoPi) < AngleEpsilon) return 0.0;
   return r;
+}
+
+double ObliqueToEclipticTan(double a, double tanPole, const EclipticTilt& tilt) {
+  return ObliqueToEclipticTan(Reduced(a), tanPole, tilt);
 }
 
 // A latitude within AngleEpsilon of a pole moves AngleEpsilon inside it.
@@ -147,12 +170,13 @@ double PlacidusCusp(const HouseFrame& frame, const EclipticTilt& tilt, double of
                     double initialTanPole) {
   double tanLatitude = Tan(frame.latitude);
   double ra = Normalize2Pi(frame.ramc + offset);
-  double longitude = ObliqueToEclipticTan(ra, initialTanPole, tilt);
+  const ObliqueAscension ascension = Reduced(ra);
+  double longitude = ObliqueToEclipticTan(ascension, initialTanPole, tilt);
   for (int step = 0; step < PlacidusMaxRefinements; ++step) {
     double t = Tan(Asin(Sin(longitude) * tilt.sine));
     if (std::fabs(t) < AngleEpsilon) return ra;
     double tanPole = Sin(Asin(t * tanLatitude) * fraction) / t;
-    double next = ObliqueToEclipticTan(ra, tanPole, tilt);
+    double next = ObliqueToEclipticTan(ascension, tanPole, tilt);
     double change = std::fabs(SignedDifference(next, longitude));
     longitude = next;
     if (change < AngleEpsilon) break;
