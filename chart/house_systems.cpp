@@ -173,7 +173,9 @@ double PlacidusCusp(const HouseFrame& frame, const EclipticTilt& tilt, double of
   const ObliqueAscension ascension = Reduced(ra);
   double longitude = ObliqueToEclipticTan(ascension, initialTanPole, tilt);
   for (int step = 0; step < PlacidusMaxRefinements; ++step) {
-    double t = Tan(Asin(Sin(longitude) * tilt.sine));
+    // The tangent of the declination of the point at this longitude.
+    const double sinDeclination = Sin(longitude) * tilt.sine;
+    double t = sinDeclination / Sqrt(1.0 - sinDeclination * sinDeclination);
     if (std::fabs(t) < AngleEpsilon) return ra;
     double tanPole = Sin(Asin(t * tanLatitude) * fraction) / t;
     double next = ObliqueToEclipticTan(ascension, tanPole, tilt);
