@@ -72,6 +72,7 @@ constexpr RowPair RowAngles[RowPairs] = {AngleLanes(0), AngleLanes(1), AngleLane
 // takes no part in that row: its share is so negative that no pair fits.
 struct OrbShares {
   RowPair share[RowPairs];
+  bool takesPart;  // some row's orb is above 0 (never for the mean nodes)
 };
 
 OrbShares SharesOf(int body) {
@@ -80,7 +81,9 @@ OrbShares SharesOf(int body) {
     return orb > 0 ? orb * 0.25 : -1e9;
   };
   OrbShares s;
+  s.takesPart = false;
   for (int q = 0; q < RowPairs; ++q) s.share[q] = RowPair{share(2 * q + 1), share(2 * q + 2)};
+  for (int kind = Conjunction; kind < AspectRowCount; ++kind) s.takesPart |= currentOrbs[kind][body] > 0;
   return s;
 }
 
@@ -118,7 +121,10 @@ void ComputeAspects() {
       // Separation of the two longitudes, already reduced to a circle.
       const double d = std::fabs(longitude[i] - longitude[j]);
       const double separation = std::min(d, TwoPi - d);
-      const auto kind = static_cast<std::uint8_t>(AspectAtSeparation(shares[i], shares[j], separation * RadToDeg));
+      const auto kind = static_cast<std::uint8_t>(
+          shares[i].takesPart && shares[j].takesPart
+              ? AspectAtSeparation(shares[i], shares[j], separation * RadToDeg)
+              : NoAspect);
       chart.aspects[i][j] = kind;
       chart.aspects[j][i] = kind;
     }
