@@ -221,22 +221,23 @@ SERIES_PART Vec3 SumPeriodicTerms(const PlanetTheory& theory, double t) {
 #if defined(__x86_64__)
 // Fused multiply-adds and three-operand instructions, for processors with
 // AVX2 and FMA.
-[[gnu::target("avx2,fma")]] Vec3 SumPeriodicTermsWide(const PlanetTheory& theory, double t) {
+[[gnu::target("avx2,fma")]] Vec3 SumPeriodicTermsFma(const PlanetTheory& theory, double t) {
   return SumPeriodicTerms(theory, t);
+}
+
+bool ProcessorHasFma() {
+  // The processor's features are read here, not by a constructor, so that a
+  // chart computed during static initialisation also finds them.
+  static const bool fma = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
+  }();
+  return fma;
 }
 #endif
 
 Vec3 SumPeriodicTermsPortable(const PlanetTheory& theory, double t) {
   return SumPeriodicTerms(theory, t);
-}
-
-bool HasWideLanes() {
-#if defined(__x86_64__)
-  static const bool wide = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
-  return wide;
-#else
-  return false;
-#endif
 }
 
 // The polynomial term; only its longitude is reduced to a circle.
@@ -256,8 +257,8 @@ Vec3 PolynomialTerm(const PlanetTheory& theory, double t) {
 Vec3 SumPlanetSeries(double jd, const PlanetTheory& theory, SeriesBuild build) {
   const double t = PlanetTime(jd);
 #if defined(__x86_64__)
-  const Vec3 periodic = build == SeriesBuild::Best && HasWideLanes()
-                            ? SumPeriodicTermsWide(theory, t)
+  const Vec3 periodic = build == SeriesBuild::Best && ProcessorHasFma()
+                            ? SumPeriodicTermsFma(theory, t)
                             : SumPeriodicTermsPortable(theory, t);
 #else
   const Vec3 periodic = SumPeriodicTermsPortable(theory, t);
