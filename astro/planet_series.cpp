@@ -158,28 +158,45 @@ SERIES_PART SinCos TermAngle(const PlanetTerm& term, const SinCos* angles) {
 // A run of alike periodic terms: per term the multiples combined by the
 // addition formulas, the amplitudes by Horner's rule. Returns the amplitudes
 // of the next run.
+// One periodic term: the multiples combined by the addition formulas, the
+// amplitudes by Horner's rule.
+template <int Arguments, int Power>
+SERIES_PART void AddTerm(const PlanetTerm& term, const double* a, const SinCos* angles, double t,
+                         PeriodicSums& sums) {
+  const SinCos angle = TermAngle<Arguments>(term, angles);
+  Pair l, b, r;
+  std::memcpy(&l, a, sizeof l);
+  std::memcpy(&b, a + 2, sizeof b);
+  std::memcpy(&r, a + 4, sizeof r);
+  for (int i = 1; i <= Power; ++i) {
+    Pair ln, bn, rn;
+    std::memcpy(&ln, a + AmplitudesPerPower * i, sizeof ln);
+    std::memcpy(&bn, a + AmplitudesPerPower * i + 2, sizeof bn);
+    std::memcpy(&rn, a + AmplitudesPerPower * i + 4, sizeof rn);
+    l = l * t + ln;
+    b = b * t + bn;
+    r = r * t + rn;
+  }
+  const Pair cosSin = {angle.cos, angle.sin};
+  sums.longitude += l * cosSin;
+  sums.latitude += b * cosSin;
+  sums.radius += r * cosSin;
+}
+
+// A run of alike periodic terms, two at a time into two sets of sums so that
+// neighbouring terms do not wait for each other's additions. Returns the
+// amplitudes of the next run.
 template <int Arguments, int Power>
 SERIES_PART const double* AddPeriodicRun(const PlanetTerm* term, int count, const double* a,
-                                         const SinCos* angles, double t, PeriodicSums& sums) {
-  for (; count > 0; --count, ++term, a += AmplitudesPerPower * (Power + 1)) {
-    const SinCos angle = TermAngle<Arguments>(*term, angles);
-    Pair l, b, r;
-    std::memcpy(&l, a, sizeof l);
-    std::memcpy(&b, a + 2, sizeof b);
-    std::memcpy(&r, a + 4, sizeof r);
-    for (int i = 1; i <= Power; ++i) {
-      Pair ln, bn, rn;
-      std::memcpy(&ln, a + AmplitudesPerPower * i, sizeof ln);
-      std::memcpy(&bn, a + AmplitudesPerPower * i + 2, sizeof bn);
-      std::memcpy(&rn, a + AmplitudesPerPower * i + 4, sizeof rn);
-      l = l * t + ln;
-      b = b * t + bn;
-      r = r * t + rn;
-    }
-    const Pair cosSin = {angle.cos, angle.sin};
-    sums.longitude += l * cosSin;
-    sums.latitude += b * cosSin;
-    sums.radius += r * cosSin;
+                                         const SinCos* angles, double t, PeriodicSums (&sums)[2]) {
+  constexpr int Stride = AmplitudesPerPower * (Power + 1);
+  for (; count >= 2; count -= 2, term += 2, a += 2 * Stride) {
+    AddTerm<Arguments, Power>(term[0], a, angles, t, sums[0]);
+    AddTerm<Arguments, Power>(term[1], a + Stride, angles, t, sums[1]);
+  }
+  if (count == 1) {
+    AddTerm<Arguments, Power>(*term, a, angles, t, sums[0]);
+    a += Stride;
   }
   return a;
 }
@@ -187,7 +204,7 @@ SERIES_PART const double* AddPeriodicRun(const PlanetTerm* term, int count, cons
 template <int Arguments>
 SERIES_PART const double* AddPeriodicRun(int power, const PlanetTerm* term, int count,
                                          const double* a, const SinCos* angles, double t,
-                                         PeriodicSums& sums) {
+                                         PeriodicSums (&sums)[2]) {
   switch (power) {
     case 0: return AddPeriodicRun<Arguments, 0>(term, count, a, angles, t, sums);
     case 1: return AddPeriodicRun<Arguments, 1>(term, count, a, angles, t, sums);
@@ -203,7 +220,7 @@ SERIES_PART const double* AddPeriodicRun(int power, const PlanetTerm* term, int 
 // The periodic terms' sums of longitude, latitude and radius, arcseconds.
 SERIES_PART Vec3 SumPeriodicTerms(const PlanetTheory& theory, double t) {
   const SinCos* angles = &MultipleAngles.entries[0][0];
-  PeriodicSums sums;
+  PeriodicSums sums[2];
   const PlanetTerm* term = theory.terms;
   const double* a = theory.amplitudes;
   for (const PlanetRun* run = theory.runs; run != theory.runs + theory.runCount; ++run) {
@@ -214,8 +231,10 @@ SERIES_PART Vec3 SumPeriodicTerms(const PlanetTheory& theory, double t) {
     }
     term += run->count;
   }
-  return {sums.longitude[0] + sums.longitude[1], sums.latitude[0] + sums.latitude[1],
-          sums.radius[0] + sums.radius[1]};
+  const Pair l = sums[0].longitude + sums[1].longitude;
+  const Pair b = sums[0].latitude + sums[1].latitude;
+  const Pair r = sums[0].radius + sums[1].radius;
+  return {l[0] + l[1], b[0] + b[1], r[0] + r[1]};
 }
 
 #if defined(__x86_64__)
