@@ -23,8 +23,8 @@ struct SinCos {
 
 // Sines and cosines of multiples -24..24 of up to nine angles, for the
 // addition formulas of the series: At(k, j) holds sin(j a) and cos(j a) of the
-// angle a of row k (multiple 0 is (0, 1)). Global scratch shared by the
-// planetary and the lunar series; every evaluation overwrites the rows it
+// angle a of row k (multiple 0 is (0, 1)). Global scratch of the planetary
+// series (the Moon keeps its own); every evaluation overwrites the rows it
 // uses, so no two evaluations may interleave.
 struct MultipleAngleTable {
   static constexpr int Rows = 9;
