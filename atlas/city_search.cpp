@@ -6,6 +6,7 @@
 #include "atlas/atlas_cursor.h"
 #include "atlas/atlas_open.h"
 #include "atlas/name_normalise.h"
+#include "atlas/typed_spelling.h"
 
 namespace orrery {
 
@@ -72,6 +73,10 @@ std::int32_t SeekNormalisedName(const NormalisedName& q) {
   return atlasCursor.position = position;
 }
 
+bool StartsWith(std::u16string_view name, std::u16string_view prefix) {
+  return name.substr(0, prefix.size()) == prefix;
+}
+
 }  // namespace
 
 AtlasRef ReadCity(int flags) {
@@ -111,7 +116,14 @@ AtlasRef ReadCity(int flags) {
   return MakeAtlasRef(0, 0, 0, start);
 }
 
-std::int32_t SeekCityName(const char16_t* text) { return SeekNormalisedName(Normalised(text)); }
+std::int32_t SeekCityName(const char16_t* text) {
+  const TypedReadings readings = ReadingsOf(Normalised(text));
+  for (int i = 0; i < readings.count && HasCities(); ++i) {
+    std::int32_t position = SeekNormalisedName(readings.names[i]);
+    if (StartsWith(NormalisedCityName(position).View(), readings.names[i].View())) return position;
+  }
+  return SeekNormalisedName(readings.names[0]);
+}
 
 AtlasRef SeekCityNumber(std::int32_t n) {
   const AtlasLayout& atlas = OpenedAtlas();
@@ -144,22 +156,28 @@ std::int32_t CityNumberOf(AtlasRef ref) {
   return n;
 }
 
+AtlasRef VisitCitiesNamed(const char16_t* name, const std::function<bool(AtlasRef)>& visit) {
+  const TypedReadings readings = ReadingsOf(Normalised(name));
+  for (int i = 0; i < readings.count; ++i) {
+    SeekNormalisedName(readings.names[i]);
+    for (AtlasRef ref = ReadCity(ReadCoordinates); ref != 0; ref = ReadCity(ReadCoordinates)) {
+      if (Normalised(atlasCursor.cityName).View() != readings.names[i].View()) break;
+      if (visit(ref)) return ref;
+    }
+  }
+  return 0;
+}
+
 AtlasRef FindAtlasCity(const char16_t* name) {
-  const NormalisedName wanted = Normalised(name);
-  SeekNormalisedName(wanted);
   const int refLat = SignedMinutes(atlasCursor.refLatDegrees, atlasCursor.refLatMinutes,
                                    atlasCursor.refNorth);
   const int refLon = SignedMinutes(atlasCursor.refLonDegrees, atlasCursor.refLonMinutes,
                                    atlasCursor.refEast);
-  for (AtlasRef ref = ReadCity(ReadCoordinates); ref != 0; ref = ReadCity(ReadCoordinates)) {
-    if (Normalised(atlasCursor.cityName).View() != wanted.View()) break;
-    if (atlasCursor.north == atlasCursor.refNorth && atlasCursor.east == atlasCursor.refEast &&
-        SignedMinutes(atlasCursor.latDegrees, atlasCursor.latMinutes, atlasCursor.north) == refLat &&
-        SignedMinutes(atlasCursor.lonDegrees, atlasCursor.lonMinutes, atlasCursor.east) == refLon) {
-      return ref;
-    }
-  }
-  return 0;
+  return VisitCitiesNamed(name, [refLat, refLon](AtlasRef) {
+    return atlasCursor.north == atlasCursor.refNorth && atlasCursor.east == atlasCursor.refEast &&
+           SignedMinutes(atlasCursor.latDegrees, atlasCursor.latMinutes, atlasCursor.north) == refLat &&
+           SignedMinutes(atlasCursor.lonDegrees, atlasCursor.lonMinutes, atlasCursor.east) == refLon;
+  });
 }
 
 int SignedMinutes(int degrees, int minutes, int flag) {

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "atlas/atlas_ref.h"
 
@@ -27,6 +28,9 @@ enum ReadCityFlags : int {
 AtlasRef ReadCity(int flags);
 // Position of the first city whose normalised name is not below the
 // normalised text (the last city when none is); the cursor moves there too.
+// When no name starts with the text but one starts with another of its
+// readings ("hoett" -> "hott", typed_spelling.h), the first city of that
+// reading.
 std::int32_t SeekCityName(const char16_t* text);
 // Moves the cursor to city number n (0 and 1 both give the first city; n
 // past the end gives the last) and returns its ref.
@@ -34,8 +38,13 @@ AtlasRef SeekCityNumber(std::int32_t n);
 // The running number of a city ref (1 below the first record, the city
 // count above the last).
 std::int32_t CityNumberOf(AtlasRef ref);
-// A city with this normalised name at the cursor's reference position
-// (degrees and minutes with their hemisphere flags), or 0.
+// Reads, with ReadCoordinates, every city whose normalised name equals the
+// normalised name or one of its other readings, in order, and passes its ref
+// to visit until visit returns true; returns that ref, or 0 when it never does.
+AtlasRef VisitCitiesNamed(const char16_t* name, const std::function<bool(AtlasRef)>& visit);
+// A city with this normalised name (or another reading of it) at the
+// cursor's reference position (degrees and minutes with their hemisphere
+// flags), or 0.
 AtlasRef FindAtlasCity(const char16_t* name);
 
 // |degrees| x 60 + |minutes|, negated when the flag is set; compares positions.

@@ -19,7 +19,6 @@ struct ExplicitFold {
 
 constexpr char16_t FirstDirect = 32;
 constexpr char16_t FirstExplicit = 384;
-constexpr char16_t LastExplicit = 7935;
 
 struct Replacement {
   const char16_t* pattern;
@@ -87,7 +86,7 @@ NormalisedName NormaliseBounded(const char16_t* name, std::size_t capacity) {
 std::string_view NameFold(char16_t unit) {
   if (unit >= FirstDirect && unit < FirstExplicit) return DirectFolds[unit - FirstDirect];
   if (unit >= 0x2000 && unit <= 0x206F) return "";
-  if (unit >= FirstExplicit && unit <= LastExplicit) {
+  if (unit >= FirstExplicit) {
     const ExplicitFold* end = std::end(ExplicitFolds);
     const ExplicitFold* at = std::lower_bound(
         std::begin(ExplicitFolds), end, unit,

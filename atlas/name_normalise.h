@@ -4,8 +4,9 @@
 // NormaliseName: spaces normalised; at most 48 code units are read and at
 // most 48 characters written, each unit replaced by its NameFoldTable entry
 // (lower-case ASCII letters and digits; Latin letters lose their diacritics,
-// ligatures expand, "." "`" "´" and U+2000..U+206F vanish, everything else is
-// a space); spaces normalised again; then the first "saint ", "sankt " (and
+// ligatures expand, Cyrillic letters are transliterated; ".", apostrophes
+// (' ’ ‘ ʼ ʻ ` ´), combining marks and U+2000..U+206F vanish, everything else
+// is a space); spaces normalised again; then the first "saint ", "sankt " (and
 // the other rows of the replacement list) becomes "st ". "Sankt Gallen",
 // "St. Gallen" -> "st gallen"; "Saint-Étienne" -> "st etienne".
 #pragma once
@@ -29,7 +30,7 @@ void NormaliseName(char16_t* buffer, std::size_t capacity);
 // Whether the comparison forms of a and b are equal.
 bool SameName(const char16_t* a, const char16_t* b);
 
-// The NameFoldTable entry of one code unit: 0, 1 or 2 ASCII characters.
+// The NameFoldTable entry of one code unit: no, one or more ASCII characters.
 std::string_view NameFold(char16_t unit);
 
 }  // namespace orrery

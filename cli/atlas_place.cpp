@@ -82,22 +82,18 @@ std::string LoadCityEntry(std::string_view name, const std::optional<DecimalPosi
   if (int code = OpenAtlas(); code != 0) {
     return "the atlas cannot be opened (error " + std::to_string(code) + ")";
   }
-  std::u16string wanted = FromUtf8(name);
-  SeekCityName(wanted.c_str());
   AtlasRef best = 0;
   double bestDistance = 0.0;
-  for (AtlasRef ref = ReadCity(ReadCoordinates);
-       ref != 0 && SameName(atlasCursor.cityName, wanted.c_str()); ref = ReadCity(ReadCoordinates)) {
-    if (!near) {
-      best = ref;
-      break;
-    }
+  AtlasRef last = VisitCitiesNamed(FromUtf8(name).c_str(), [&](AtlasRef ref) {
+    if (!near) return true;
     double distance = DistanceSquared(CursorPosition(), *near);
     if (best == 0 || distance < bestDistance) {
       best = ref;
       bestDistance = distance;
     }
-  }
+    return false;
+  });
+  if (!near) best = last;
   if (best == 0) return "no city named '" + std::string(name) + "' in the atlas";
   atlasCursor.moment = moment;
   LoadAtlasEntry(best);

@@ -115,13 +115,14 @@ TEST_F(DamagedAtlasTest, IndexEntriesPastTheStreamAreLeftOut) {
   std::vector<std::uint8_t> blob = SampleAtlas().blob;
   ASSERT_EQ(Open(blob), 0);
   const std::int32_t count = OpenedAtlas().cityCount;
+  const std::int32_t entries = OpenedAtlas().indexLength;
   const std::uint32_t index = OpenedAtlas().cityIndex & 0x7FFFFF;
-  // The last entry (city 20) now points far past the end of the stream.
-  const std::uint32_t last = index + 2 + 3 * 2;
+  // The last entry now points far past the end of the stream.
+  const std::uint32_t last = index + 2 + 3 * static_cast<std::uint32_t>(entries - 1);
   blob[last] = 0x7F;
   ASSERT_EQ(Open(blob), 0);
-  EXPECT_EQ(OpenedAtlas().indexLength, 2);
-  EXPECT_EQ(OpenedAtlas().cityCount, 20);
+  EXPECT_EQ(OpenedAtlas().indexLength, entries - 1);
+  EXPECT_EQ(OpenedAtlas().cityCount, 10 * (entries - 1));
   EXPECT_LT(OpenedAtlas().cityCount, count);
   EXPECT_EQ(testing::ExerciseAtlas(), "");
   // The first entry broken: no cities at all.

@@ -2,12 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "atlas/atlas_browse.h"
 #include "atlas/atlas_cursor.h"
 #include "atlas/atlas_open.h"
 #include "atlas/city_search.h"
 #include "atlas/name_normalise.h"
+#include "atlas/typed_spelling.h"
+#include "foundation/wide_string.h"
 #include "sample_atlas.h"
 
 namespace orrery {
@@ -160,6 +163,53 @@ TEST_F(SampleAtlasTest, SeekCityNameFindsTheFirstCityNotBelowTheText) {
   atlasCursor.position = SeekCityName(u"Sankt Eng");
   ReadCity(0);
   EXPECT_EQ(std::u16string(atlasCursor.cityName), u"Sankt Englmar");
+}
+
+// "ae", "oe", "ue" typed for ä, ö, ü: a spelling that names a city finds it
+// first; one that starts no name is read with the pairs shortened.
+TEST_F(SampleAtlasTest, TypedUmlautPairsFindTheUmlaut) {
+  const struct {
+    const char16_t* typed;
+    const char16_t* found;
+  } cases[] = {
+      {u"Hoetting", u"Hoetting"}, {u"Hött", u"Hötting"},       {u"Hoettin", u"Hoetting"},
+      {u"MUENCHEN", u"München"},  {u"Muench", u"München"},     {u"Saarbruecken", u"Saarbrücken"},
+      {u"Ulm", u"Ulm"},           {u"Bergen auf Ruegen", u"Bergen auf Rügen"},
+  };
+  for (const auto& c : cases) {
+    atlasCursor.position = SeekCityName(c.typed);
+    ReadCity(0);
+    EXPECT_EQ(std::u16string(atlasCursor.cityName), c.found) << ToUtf8(c.typed);
+  }
+  // A spelling that starts no name under any reading seeks as typed.
+  EXPECT_EQ(SeekCityName(u"Ulmue"), WalkToName(u"Ulmue"));
+
+  atlasCursor.refLatDegrees = 48;
+  atlasCursor.refLatMinutes = 8;
+  atlasCursor.refNorth = 1;
+  atlasCursor.refLonDegrees = 11;
+  atlasCursor.refLonMinutes = 34;
+  atlasCursor.refEast = 1;
+  AtlasRef munich = FindAtlasCity(u"Muenchen");
+  ASSERT_NE(munich, 0);
+  atlasCursor.position = RefPosition(munich);
+  ReadCity(0);
+  EXPECT_EQ(std::u16string(atlasCursor.cityName), u"München");
+}
+
+TEST(TypedReadings, ShortenAllPairsThenFewer) {
+  auto readings = [](const char16_t* typed) {
+    TypedReadings r = ReadingsOf(Normalised(typed));
+    std::vector<std::u16string> out;
+    for (int i = 0; i < r.count; ++i) out.emplace_back(r.names[i].View());
+    return out;
+  };
+  using V = std::vector<std::u16string>;
+  EXPECT_EQ(readings(u"Ulm"), V{u"ulm"});
+  EXPECT_EQ(readings(u"Kankaanpaeae"), (V{u"kankaanpaeae", u"kankaanpaa", u"kankaanpaea", u"kankaanpaae"}));
+  EXPECT_EQ(readings(u"Oe ue ae oe ue"), (V{u"oe ue ae oe ue", u"o u a o u"}));
+  EXPECT_EQ(readings(u"Ruegen").size(), 2u);
+  EXPECT_EQ(readings(u"aeoeueae").size(), 16u);
 }
 
 TEST_F(SampleAtlasTest, RunningNumbersAndPositions) {

@@ -66,6 +66,8 @@ AtlasPlan MakePlan() {
       {7, 0, 35, 41, true, 139, 41, true, u"Tokyo"},
       {1, 0, 49, 1, true, 12, 6, true, u"Sankt Englmar"},
       {1, 0, 48, 24, true, 10, 0, true, u"Ulm"},
+      {1, 1, 47, 16, true, 11, 22, true, u"Hötting"},
+      {1, 1, 47, 17, true, 11, 23, true, u"Hoetting"},
       {6, 0, 0, 0, true, 0, 0, true, u"Zzyzx"},
   };
   for (int i = 0; i < 12; ++i) {

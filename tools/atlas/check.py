@@ -386,13 +386,40 @@ def dense_agreement(chains, rows, histories):
                 if truth.until is not None and moment.date() >= truth.until:
                     kind = "after 2047 without a row (format limit)"
                 elif truth.excluded(moment):
-                    kind = "transition day or hour (excluded from the fixture)"
+                    kind = "transition day or hour, or -00 (excluded from the fixture)"
                 else:
                     kind = "other"
                 counts[kind] += 1
                 examples.setdefault(kind, f"{zone} {moment:%Y-%m-%dT%H:%M} atlas {got} zoneinfo {want}")
             moment += step
     return counts, examples
+
+
+def boundary_agreement(chains, rows, histories):
+    """Every period boundary of every zone from 1900 to 2047: the atlas against zoneinfo at
+    noon of the nearest local day before and after it that the fixture would admit."""
+    from atlaslib.fixture import ZoneTruth, EPOCH, FIRST_UT, LAST_UT
+    counts = collections.Counter()
+    for chain, (zone, blocks) in sorted(chains.items()):
+        history = histories[zone]
+        truth = ZoneTruth(history)
+        for previous, period in zip(history.periods, history.periods[1:]):
+            if not FIRST_UT <= period.start <= LAST_UT:
+                continue
+            for offset, step in ((previous.utoff, -1), (period.utoff, 1)):
+                day = (EPOCH + datetime.timedelta(seconds=period.start + offset)).date()
+                for _ in range(7):
+                    day += datetime.timedelta(days=step)
+                    moment = datetime.datetime(day.year, day.month, day.day, 12)
+                    if not truth.excluded(moment):
+                        break
+                else:
+                    continue
+                got, want = observed(blocks, rows, moment), truth.expected(moment)
+                counts["agree" if got == want else "disagree"] += 1
+                if got != want:
+                    fail(f"boundary {zone} {moment:%Y-%m-%d %H:%M}: atlas {got}, zoneinfo {want}")
+    return counts
 
 
 def replay_fixture(records, chains, countries, rows):
@@ -446,6 +473,9 @@ def main():
             print(f"  {n:7d} {kind}: e.g. {examples[kind]}")
             if kind == "other":
                 fail(f"{n} dense-sample mismatches")
+    boundaries = boundary_agreement(chains, rows, histories)
+    print(f"period boundaries 1900-2047: {boundaries['agree']} of {sum(boundaries.values())} "
+          f"moments beside them agree")
     agree, total = replay_fixture(records, chains, countries, rows)
     print(f"truth fixture: {agree}/{total} pairs agree")
     print("OK" if not failures else f"{len(failures)} failures")

@@ -10,9 +10,10 @@ import zoneinfo
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from atlaslib.cities import _distinct_alternates, _is_latin_name, whole_minutes  # noqa: E402
+from atlaslib.cities import _distinct_alternates, _is_latin_name, build_records, whole_minutes  # noqa: E402
+from atlaslib.geography import Country, assign_provinces  # noqa: E402
 from atlaslib.sources import Place  # noqa: E402
-from atlaslib.names import normalise_name  # noqa: E402
+from atlaslib.names import normalise_name, typed_readings  # noqa: E402
 from atlaslib.pack import UnitStream, correction_bits, write_rule_block  # noqa: E402
 from atlaslib.tzhistory import parse_footer, utoff_at, zone_history  # noqa: E402
 from atlaslib.zonerules import (OPEN_END, RowTable, Rule, changeover_rules, season_of,  # noqa: E402
@@ -33,9 +34,19 @@ class NormaliseNameTest(unittest.TestCase):
         self.assertEqual(normalise_name("Ħamrun"), "hamrun")
 
     def test_marks_vanish_and_other_units_become_spaces(self):
-        self.assertEqual(normalise_name("Lower Prince’s Quarter"), "lower princes quarter")
-        self.assertEqual(normalise_name("Lower Prince's Quarter"), "lower prince s quarter")
-        self.assertEqual(normalise_name("Ǧ x"), "x")
+        for apostrophe in "'’‘ʼʻ`´":
+            self.assertEqual(normalise_name(f"Lower Prince{apostrophe}s Quarter"), "lower princes quarter")
+        self.assertEqual(normalise_name("S̲h̲ēwah Ǧ x"), "shewah g x")
+        self.assertEqual(normalise_name("Αθήνα (Athens) 東京"), "athens")
+
+    def test_cyrillic_and_schwa_fold_to_latin(self):
+        self.assertEqual(normalise_name("Октябрьский"), "oktyabrskiy")
+        self.assertEqual(normalise_name("Əhmədbəyli"), "ahmadbayli")
+
+    def test_typed_umlaut_pairs_are_read_shortened(self):
+        self.assertEqual(typed_readings("berlin"), ["berlin"])
+        self.assertEqual(typed_readings("kankaanpaeae"), ["kankaanpaeae", "kankaanpaa", "kankaanpaea", "kankaanpaae"])
+        self.assertEqual(typed_readings("oe ue ae oe ue"), ["oe ue ae oe ue", "o u a o u"])
 
     def test_only_48_characters_count(self):
         long_name = "a" * 47 + "ß" + "b"
@@ -143,6 +154,21 @@ class ZoneRulesTest(unittest.TestCase):
         self.assertIsNone(season_row(season_of(parse_footer("<-02>2<-01>,M3.5.0/-1,M10.5.0/0"))))
         self.assertIsNone(season_of(parse_footer("<+03>-3")))
 
+    def test_only_lmt_is_local_mean_time(self):
+        # Paris Mean Time 1891-1911, Kyiv Mean Time 1880-1924: legal time of the whole
+        # country, not the place's own mean time (same offset as the LMT before it);
+        # Lagos kept its mean time again 1908-1914 after GMT.
+        for zone, moment, expected in [("Europe/Paris", datetime.datetime(1890, 6, 1, 12), "LMT"),
+                                       ("Europe/Paris", datetime.datetime(1902, 6, 1, 12), 9),
+                                       ("Europe/Kyiv", datetime.datetime(1907, 6, 1, 12), 122),
+                                       ("Europe/Warsaw", datetime.datetime(1912, 6, 1, 12), 84),
+                                       ("Africa/Lagos", datetime.datetime(1910, 6, 1, 12), 14),
+                                       ("Africa/Lagos", datetime.datetime(1904, 6, 1, 12), "LMT")]:
+            rows = RowTable()
+            rules = [tuple(self.as_tuple(r)) for r in zone_rules(zone_history(zone), rows)]
+            zone_min, dst, lmt = load_entry([rules], {r[0]: list(r) for r in rows.rows}, moment)
+            self.assertEqual("LMT" if lmt else zone_min - dst, expected, f"{zone} {moment}")
+
     def test_history_matches_zoneinfo(self):
         history = zone_history("America/New_York")
         for ut in (-2_000_000_000, 0, 1_700_000_000, 4_000_000_000):
@@ -170,6 +196,34 @@ class CalendarAndPlacesTest(unittest.TestCase):
         self.assertEqual(_distinct_alternates(place, "munich", table), ["München", "Monaco di Baviera"])
         place.population = 99_999
         self.assertEqual(_distinct_alternates(place, "munich", table), [])
+
+    def test_every_spelling_finds_the_place(self):
+        # Stored by the ASCII spelling when the table lacks a letter; the native name and
+        # GeoNames' ASCII spelling each find a record (by a reading or an extra record).
+        table = set("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz '-öäá")
+        cases = [("Kankaanpää", "Kankaanpaeae", ["Kankaanpää"]),
+                 ("Žďár", "Zgar", ["Zdár", "Zgar"]),
+                 ("Mýto pod Ďumbierom", "Myto pod DZumbierom", ["Myto pod Dumbierom", "Myto pod DZumbierom"]),
+                 ("Октябрьский", "Oktjabr'skij", ["Oktjabr'skij", "Oktyabrskiy"]),
+                 ("Ak”yar", "", ["Akyar"])]
+        for name, ascii_name, stored in cases:
+            place = Place(1, name, ascii_name, [], 50.0, 10.0, "DE", "01", 500, "Europe/Berlin", "2023-01-01")
+            records = build_records([place], {1: None}, {"DE": Country(["DE"], "Germany", 6, "", "")}, table)
+            self.assertEqual([r.name for r in records], stored)
+            keys = {r.key for r in records}
+            for typed in (name, ascii_name or name):
+                self.assertTrue(any(k in keys for k in typed_readings(normalise_name(typed))), typed)
+
+    def test_split_province_keeps_its_name_where_most_live(self):
+        germany = Country(["DE"], "Germany", 6, "", "", {"Europe/Berlin", "Europe/Busingen"})
+
+        def place(i, name, zone, people):
+            return Place(i, name, name, [], 48.0, 9.0, "DE", "01", people, zone, "2023-01-01")
+        places = [place(1, "Ulm", "Europe/Berlin", 126_000), place(2, "Büsingen", "Europe/Busingen", 1_500),
+                  place(3, "Stuttgart", "Europe/Berlin", 630_000)]
+        provinces = assign_provinces(places, {"DE": germany}, {"DE.01": "Baden-Württemberg"}, {}, {})
+        self.assertEqual([provinces[i].name for i in (1, 2, 3)],
+                         ["Baden-Württemberg", "Baden-Württemberg (Büsingen)", "Baden-Württemberg"])
 
     def test_alternate_name_filter(self):
         self.assertTrue(_is_latin_name("München"))

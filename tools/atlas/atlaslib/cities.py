@@ -10,7 +10,7 @@ import collections
 import unicodedata
 from dataclasses import dataclass
 
-from .names import AMBIGUOUS_UNITS, FOLD_TABLE, NAME_LIMIT, ascii_fold, collapse_spaces, normalise_name
+from .names import AMBIGUOUS_UNITS, FOLD_TABLE, NAME_LIMIT, ascii_fold, collapse_spaces, normalise_name, typed_readings
 
 ALTERNATE_POPULATION = 100_000
 CHAR_TABLE_SIZE = 267
@@ -66,13 +66,14 @@ def alternate_candidates(place):
 
 
 def storable(ch):
-    """Whether a character may enter the character table (a letter must fold to letters)."""
+    """Whether a character may enter the character table (a letter must be a Latin letter
+    that folds to letters)."""
     code = ord(ch)
     if code > 0xFFFF or code < 0x20 or code in AMBIGUOUS_UNITS:
         return False
     category = unicodedata.category(ch)
     if category[0] in "LM":
-        return FOLD_TABLE[code].strip() != ""
+        return FOLD_TABLE[code].strip() != "" and unicodedata.name(ch, "").startswith("LATIN")
     return category[0] in "PSZN" and category != "Zl" and category != "Zp"
 
 
@@ -104,6 +105,48 @@ def main_name(place):
     return name if name else place.asciiname
 
 
+def stored_main_name(place, table_set):
+    """The name a place's record shows: its own name when the table holds every character,
+    else GeoNames' ASCII spelling (or, when that is empty or unstorable, the name's own
+    ASCII fold)."""
+    name = main_name(place)
+    if all(c in table_set for c in name) and normalise_name(name):
+        return fit_name(name, table_set)
+    ascii_name = collapse_spaces(place.asciiname.strip())
+    if ascii_name and all(c in table_set for c in ascii_name) and normalise_name(ascii_name):
+        return fit_name(ascii_name, table_set)
+    return fit_name(name, table_set)
+
+
+def folded_spelling(name, table_set):
+    """A name with each character the table lacks replaced by its fold ("Ďumbierom" ->
+    "Dumbierom", "Октябрьский" -> "Oktyabrskiy"): stored, it is found by the name as
+    written, since both normalise alike."""
+    out = []
+    for ch in name:
+        if ch in table_set:
+            out.append(ch)
+        else:
+            folded = FOLD_TABLE.get(ord(ch), " ")
+            out.append(folded.capitalize() if ch.isupper() else folded)
+    return fit_name(collapse_spaces("".join(out)), table_set)
+
+
+def spelling_alternates(place, keys, table_set):
+    """Extra records that let the place's own name and its ASCII spelling (GeoNames'
+    asciiname) find it when no record of the place is found by them: the folded native
+    name ("Dumbierom" for "Ďumbierom"), the ASCII spelling where GeoNames gives another
+    name ("Toss" for "Töss (Kreis 4)")."""
+    out = []
+    for spelling in (folded_spelling(main_name(place), table_set),
+                     fit_name(collapse_spaces(place.asciiname.strip()), table_set)):
+        key = normalise_name(spelling)
+        if key and not any(reading in keys for reading in typed_readings(key)):
+            keys.add(key)
+            out.append(spelling)
+    return out
+
+
 def _distinct_alternates(place, main_key, table_set):
     """Stored alternate names whose normalised forms differ from the main name and from
     each other; of spellings that normalise alike the one with most letters outside ASCII
@@ -128,11 +171,11 @@ def build_records(places, provinces, countries, table_set):
         base = dict(latitude=whole_minutes(p.latitude), longitude=whole_minutes(p.longitude),
                     country=countries[p.country].number, province=province.number if province else 0,
                     zone=p.zone, geonameid=p.geonameid, population=p.population)
-        name = fit_name(main_name(p), table_set)
-        if not normalise_name(name):
-            name = fit_name(p.asciiname, table_set)
+        name = stored_main_name(p, table_set)
         records.append(CityRecord(name, normalise_name(name), alternate=False, **base))
-        for alt in _distinct_alternates(p, normalise_name(name), table_set):
+        alternates = _distinct_alternates(p, normalise_name(name), table_set)
+        keys = {normalise_name(n) for n in [name] + alternates}
+        for alt in alternates + spelling_alternates(p, keys, table_set):
             records.append(CityRecord(alt, normalise_name(alt), alternate=True, **base))
     records.sort(key=lambda r: (r.key, -r.population, r.geonameid, r.alternate, r.name))
     return records

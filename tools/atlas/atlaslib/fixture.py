@@ -3,12 +3,19 @@ Python's zoneinfo gives for the city's zone, from the tzdata the atlas is built 
 
 Columns (tab-separated, UTF-8, one '#' header line): city name as stored in the atlas,
 latitude and longitude in decimal degrees (the stored whole minutes), local civil moment
-YYYY-MM-DDTHH:MM, offset local minus UT in minutes rounded to the minute, or LMT when the
-moment lies before the zone's first transition.
+YYYY-MM-DDTHH:MM, offset local minus UT in minutes rounded to the minute, or LMT where
+zoneinfo names the moment's period LMT before any named time of the zone (the place
+then keeps its own local mean time).
 
 Moments on the local calendar day of a transition, or within 3 hours of one, are left
 out: the atlas compares moments by a date key whose time part does not order the times
-of one day, and transition hours are ambiguous or skipped by nature.
+of one day, and transition hours are ambiguous or skipped by nature. So are moments
+that zoneinfo names "-00" (no local time kept there yet).
+
+The pairs are drawn in strata: places at random (mostly villages), zones at random,
+daylight-saving periods, periods of a named mean time (an offset that is not a whole
+quarter hour, such as Paris Mean Time), the local mean time before 1900-1940, provinces
+split by zone, and the years after 2025.
 """
 import bisect
 import calendar
@@ -17,13 +24,17 @@ import os
 import random
 import zoneinfo
 
+from .tzhistory import leading_mean_time
 from .zonerules import exact_until, round_minutes
 
 SEED = 20_250_601
-FIRST_YEAR, LAST_YEAR = 1900, 2100
+FIRST_YEAR, LAST_YEAR = 1900, 2047
 MARGIN = datetime.timedelta(hours=3)
 EPOCH = datetime.datetime(1970, 1, 1)
-TARGET = {"uniform": 800, "daylight": 800, "split": 400, "future": 400}
+FIRST_UT = calendar.timegm((FIRST_YEAR, 1, 1, 0, 0, 0))
+LAST_UT = calendar.timegm((LAST_YEAR, 12, 31, 0, 0, 0))
+TARGET = {"place": 6000, "zone": 4000, "daylight": 3000, "named mean time": 3000,
+          "local mean time": 1000, "split": 1500, "future": 1500}
 
 
 class ZoneTruth:
@@ -44,27 +55,27 @@ class ZoneTruth:
         self.marks = sorted(marks)
         self.until = exact_until(history)
         self.days = days
-        first = history.periods[1] if len(history.periods) > 1 else None
-        self.first_transition = (EPOCH + datetime.timedelta(seconds=first.start + min(first.utoff, history.periods[0].utoff))
-                                 if first else None)
+        lead = leading_mean_time(history)
+        named = history.periods[lead] if lead < len(history.periods) else None
+        self.first_named = EPOCH + datetime.timedelta(seconds=named.start + named.utoff) if named else None
 
     def excluded(self, moment):
         if self.until is not None and moment.date() >= self.until:
             return True
-        if moment.date() in self.days:
+        if moment.date() in self.days or moment.replace(tzinfo=self.info).tzname() == "-00":
             return True
         at = bisect.bisect_left(self.marks, moment)
         near = self.marks[max(0, at - 1):at + 1]
         return any(abs(moment - m) < MARGIN for m in near)
 
     def expected(self, moment):
-        if self.first_transition is not None and moment < self.first_transition:
+        local = moment.replace(tzinfo=self.info)
+        if local.tzname() == "LMT" and (self.first_named is None or moment < self.first_named):
             return "LMT"
-        offset = moment.replace(tzinfo=self.info).utcoffset()
-        return str(round_minutes(int(offset.total_seconds())))
+        return str(round_minutes(int(local.utcoffset().total_seconds())))
 
 
-def _decimal(part):
+def decimal_degrees(part):
     degrees, minutes, negative = part
     value = degrees + minutes / 60
     return f"{-value if negative else value:.6f}"
@@ -76,17 +87,38 @@ def _random_moment(rng, first_year, last_year):
     return start + datetime.timedelta(minutes=rng.randrange(int(span) + 1))
 
 
-def _daylight_moment(rng, history):
-    """A local moment inside a random daylight-saving period of 1900-2100, or None."""
-    lo = calendar.timegm((FIRST_YEAR, 1, 1, 0, 0, 0))
-    hi = calendar.timegm((LAST_YEAR, 12, 31, 0, 0, 0))
-    spans = [(p.start, q.start, p.utoff) for p, q in zip(history.periods[1:], history.periods[2:])
-             if p.dst > 0 and lo <= p.start and q.start <= hi]
+def _moment_in(rng, spans):
+    """A local moment (whole minute) inside one of the spans (UT start, UT end, offset), or None."""
+    spans = [(max(a, FIRST_UT), min(b, LAST_UT), off) for a, b, off in spans if a < LAST_UT and b > FIRST_UT]
     if not spans:
         return None
     start, end, utoff = rng.choice(spans)
     ut = rng.randrange(start, end) // 60 * 60
     return EPOCH + datetime.timedelta(seconds=ut + utoff)
+
+
+def _spans(history, wanted):
+    """(UT start, UT end, offset) of the periods of a zone that pass the test."""
+    periods = history.periods
+    return [(p.start if p.start is not None else FIRST_UT, q.start, p.utoff)
+            for p, q in zip(periods, periods[1:]) if wanted(p)]
+
+
+def _daylight(p):
+    return p.dst > 0
+
+
+def _named_mean_time(p):
+    """A named period whose offset is not a whole quarter hour: a mean time kept as legal time."""
+    return p.abbreviation not in ("LMT", "-00", "") and p.utoff % 900 != 0
+
+
+def _leading_mean_time(history):
+    lead = leading_mean_time(history)
+    periods = history.periods
+    if lead >= len(periods):
+        return []
+    return [(FIRST_UT, periods[lead].start, periods[0].utoff)]
 
 
 def _unambiguous(records):
@@ -104,19 +136,27 @@ def write_fixture(repo, records, histories, split_provinces):
     for r in usable:
         by_zone.setdefault(r.zone, []).append(r)
     zones = sorted(by_zone)
-    daylight_zones = [z for z in zones if any(p.dst > 0 for p in histories[z].periods)]
+    spans = {
+        "daylight": {z: _spans(histories[z], _daylight) for z in zones},
+        "named mean time": {z: _spans(histories[z], _named_mean_time) for z in zones},
+        "local mean time": {z: _leading_mean_time(histories[z]) for z in zones},
+    }
+    span_zones = {kind: [z for z in zones if _moment_in(random.Random(0), s[z])] for kind, s in spans.items()}
     split = [r for r in usable if (r.country, r.province) in split_provinces]
+    places = [r for r in usable if not r.alternate]
     truths = {z: ZoneTruth(histories[z]) for z in zones}
 
     def draw(kind):
+        if kind == "place":
+            return rng.choice(places), _random_moment(rng, FIRST_YEAR, LAST_YEAR)
         if kind == "split":
             record = rng.choice(split)
-            return record, (_daylight_moment(rng, histories[record.zone]) if rng.random() < 0.5
+            return record, (_moment_in(rng, spans["daylight"][record.zone]) if rng.random() < 0.5
                             else _random_moment(rng, FIRST_YEAR, LAST_YEAR))
-        zone = rng.choice(daylight_zones if kind == "daylight" else zones)
-        record = rng.choice(by_zone[zone])
-        if kind == "daylight":
-            return record, _daylight_moment(rng, histories[zone])
+        if kind in spans:
+            zone = rng.choice(span_zones[kind])
+            return rng.choice(by_zone[zone]), _moment_in(rng, spans[kind][zone])
+        record = rng.choice(by_zone[rng.choice(zones)])
         if kind == "future":
             return record, _random_moment(rng, 2025, LAST_YEAR)
         return record, _random_moment(rng, FIRST_YEAR, LAST_YEAR)
@@ -131,7 +171,7 @@ def write_fixture(repo, records, histories, split_provinces):
                 continue
             seen.add((record.name, moment))
             expected = truths[record.zone].expected(moment)
-            lines.append(f"{record.name}\t{_decimal(record.latitude)}\t{_decimal(record.longitude)}\t"
+            lines.append(f"{record.name}\t{decimal_degrees(record.latitude)}\t{decimal_degrees(record.longitude)}\t"
                          f"{moment:%Y-%m-%dT%H:%M}\t{expected}")
             made += 1
     path = os.path.join(repo, "tests", "data", "atlas")

@@ -3,7 +3,8 @@
 - 246 GeoNames country codes do not fit 239 numbers: the smallest dependent territories
   (FOLDED) become provinces of their sovereign state.
 - A GeoNames admin1 area whose places lie in several time zones becomes one province per
-  zone, named "Area (Zone city)".
+  zone: the part where most of its people live keeps the area's plain name, the others
+  are named "Area (Zone city)" ("Baden-Württemberg (Büsingen)").
 - Slovenia's 212 municipalities are grouped into its 12 statistical regions by the
   committed table slovenia_regions.tsv.
 - Places without a known admin1 name belong to no province in a single-zone country and
@@ -49,8 +50,16 @@ class Country:
         return len(self.zones) > 1
 
 
-def zone_label(zone):
-    return zone.rsplit("/", 1)[-1].replace("_", " ")
+def zone_label(zone, zone_places):
+    """The city a zone is named after, spelt as its place in the gazetteer ("Büsingen" for
+    Europe/Busingen, from "Büsingen am Hochrhein"), else as in the zone's name."""
+    label = zone.rsplit("/", 1)[-1].replace("_", " ")
+    key, words = normalise_name(label), len(label.split())
+    for p in zone_places:
+        start = " ".join(p.name.split()[:words])
+        if normalise_name(start) == key and start != label:
+            return start
+    return label
 
 
 def _fit(name, limit):
@@ -94,18 +103,22 @@ def assign_provinces(places, countries, admin1_names, territory_names, si_region
     """Province of each place (by geonameid): the Province, or None for no province."""
     base_of = {p.geonameid: _province_base(p, countries[p.country], admin1_names, territory_names, si_regions)
                for p in places}
-    zones_of = {}
+    people = {}         # (country number, area): {zone: inhabitants}
+    places_in = {}
     for p in places:
-        zones_of.setdefault((countries[p.country].number, base_of[p.geonameid]), set()).add(p.zone)
+        places_in.setdefault(p.zone, []).append(p)
+        zones = people.setdefault((countries[p.country].number, base_of[p.geonameid]), {})
+        zones[p.zone] = zones.get(p.zone, 0) + p.population
     provinces = {}
-    for (number, base), zones in zones_of.items():
+    for (number, base), zones in people.items():
         if base is None:
             continue
+        main = min(zones, key=lambda z: (-zones[z], z))
         for zone in zones:
-            if len(zones) == 1:
+            if zone == main:
                 name = _fit(base, PROVINCE_NAME_LIMIT)
             else:
-                suffix = f" ({zone_label(zone)})"
+                suffix = f" ({zone_label(zone, places_in[zone])})"
                 name = _fit(base, PROVINCE_NAME_LIMIT - len(suffix)) + suffix
             provinces[(number, base, zone)] = Province(name, zone, len(zones) > 1)
     for country in {id(c): c for c in countries.values()}.values():

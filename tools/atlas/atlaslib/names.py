@@ -1,17 +1,14 @@
 """Name folding and comparison form of atlas names.
 
-The program compares city names in a folded form: letters lose their diacritics and
-become lower-case ASCII, ligatures expand, a few marks vanish and everything else becomes
-a space, then a short list of saint/sankt abbreviations applies.  City records are sorted
+The program compares city names in a folded form: Latin letters lose their diacritics and
+become lower-case ASCII, ligatures expand, Cyrillic letters are transliterated,
+apostrophes, combining marks and a few other marks vanish and everything else becomes a
+space, then a short list of saint/sankt abbreviations applies.  City records are sorted
 by exactly this form, so it is reproduced here unit for unit.
 """
 import unicodedata
 
 NAME_LIMIT = 48
-
-# Latin Extended-B letters that fold to their base letter; all other code units from
-# U+0180 to U+1DFF become a space.
-_EXTENDED_B_LETTERS = [0x0192, 0x01A0, 0x01A1, 0x01AF, 0x01B0] + list(range(0x01FA, 0x0200)) + list(range(0x0218, 0x021C))
 
 _SPECIAL = {
     "Æ": "ae", "æ": "ae", "Œ": "oe", "œ": "oe", "Ĳ": "ij", "ĳ": "ij", "ß": "ss",
@@ -19,9 +16,22 @@ _SPECIAL = {
     "Ø": "o", "ø": "o", "ı": "i", "İ": "i", "ĸ": "k", "ŉ": "n", "ŋ": "n", "Ŋ": "n",
     "ƒ": "f", "ſ": "f", "ẛ": "f", "Ħ": "h", "ħ": "h", "Ŧ": "t", "ŧ": "t",
     "Ŀ": "l", "ŀ": "l", "Ǿ": "o", "ǿ": "o", "Ǽ": "ae", "ǽ": "ae",
+    "ẚ": "a", "ẜ": "f", "ẝ": "f", "ẞ": "ss", "ẟ": "d",
+    "Ə": "a", "ə": "a", "Ɛ": "e", "ɛ": "e", "Ɔ": "o", "ɔ": "o", "Ʒ": "z", "ʒ": "z",
 }
-_VANISH = {".", "`", "´"}
-_APOSTROPHES = set("’‘ʻʼ`´")
+# Apostrophes and accents typed for them vanish, so "Oktyabr'skiy" and "Oktyabr’skiy"
+# compare equal; so do the combining marks (a letter followed by marks folds to the letter).
+_APOSTROPHES = set("'’‘ʻʼʹʽ`´")
+_VANISH = {"."} | _APOSTROPHES
+_COMBINING_MARKS = range(0x0300, 0x0370)
+
+# Cyrillic letters fold to a Latin transliteration (BGN/PCGN without apostrophes), so a
+# name written in Cyrillic finds the place stored by its Latin spelling.
+_CYRILLIC = dict(zip(
+    "абвгдеёжзийклмнопрстуфхцчшщъыьэюяіїєґўјљњѓќѕџђћ",
+    ["a", "b", "v", "g", "d", "e", "e", "zh", "z", "i", "y", "k", "l", "m", "n", "o", "p",
+     "r", "s", "t", "u", "f", "kh", "ts", "ch", "sh", "shch", "", "y", "", "e", "yu", "ya",
+     "i", "yi", "ye", "g", "u", "j", "lj", "nj", "gj", "kj", "dz", "dzh", "dj", "c"]))
 
 
 def _base_letter(ch):
@@ -37,14 +47,17 @@ def _base_letter(ch):
 def _fold_unit(code):
     """The NameFoldTable entry of one UTF-16 code unit: '' (vanishes), ' ' or letters."""
     ch = chr(code)
-    if ch in _VANISH or 0x2000 <= code <= 0x206F:
+    if ch in _VANISH or 0x2000 <= code <= 0x206F or code in _COMBINING_MARKS:
         return ""
     if ch.isascii():
         return ch.lower() if ch.isalnum() else " "
+    if ch.lower() in _CYRILLIC:
+        return _CYRILLIC[ch.lower()]
+    # Latin-1, Latin Extended-A and -B, Latin Extended Additional
     letters_with_diacritics = (
-        0xC0 <= code <= 0x17F and code not in (0xD7, 0xF7)
-        or code in _EXTENDED_B_LETTERS
-        or 0x1E00 <= code <= 0x1E9B or 0x1EA0 <= code <= 0x1EF9
+        0xC0 <= code <= 0x24F and code not in (0xD7, 0xF7)
+        or ch in _SPECIAL
+        or 0x1E00 <= code <= 0x1EF9
     )
     if letters_with_diacritics:
         return _base_letter(ch) or " "
@@ -101,6 +114,8 @@ def ascii_fold(text):
             out.append("'")
         elif ch.isascii():
             out.append(ch)
+        elif FOLD_TABLE[ord(ch)] == "":
+            continue
         elif ch in _SPECIAL:
             base = _SPECIAL[ch]
             out.append(base.capitalize() if ch.isupper() else base)
@@ -112,3 +127,23 @@ def ascii_fold(text):
             elif unicodedata.category(ch).startswith("P") or unicodedata.category(ch).startswith("Z"):
                 out.append(" ")
     return collapse_spaces("".join(out))
+
+
+_UMLAUT_PAIRS = ("ae", "oe", "ue")
+_MAX_PAIRS = 4
+
+
+def typed_readings(key):
+    """The readings the program tries for a typed name in comparison form: the name, then
+    with its "ae", "oe", "ue" shortened to a, o, u (all of them, then fewer; only all
+    of them when there are more than four)."""
+    pairs = [i for i in range(len(key) - 1) if key[i:i + 2] in _UMLAUT_PAIRS]
+    if not pairs:
+        return [key]
+    full = (1 << len(pairs)) - 1
+    masks = [full] + (list(range(full - 1, 0, -1)) if len(pairs) <= _MAX_PAIRS else [])
+    readings = [key]
+    for mask in masks:
+        drop = {pairs[k] + 1 for k in range(len(pairs)) if mask >> k & 1}
+        readings.append("".join(c for i, c in enumerate(key) if i not in drop))
+    return readings

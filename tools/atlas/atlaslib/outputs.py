@@ -86,7 +86,7 @@ def write_outputs(repo, blob, char_table, rows, states, records, index, historie
         "data_date": data_date,
         "countries": len(states),
         "provinces": sum(len(c.provinces) for c in states),
-        "provinces_named_by_zone": split,
+        "provinces_split_by_zone": split,
         "places": len(records) - alternates,
         "alternate_name_records": alternates,
         "city_records": len(records),

@@ -7,6 +7,11 @@ amount are split so that the amount is never negative: where the tz database kee
 negative saving (Irish winter time, Moroccan Ramadan time, Namibian winter time), the
 lower offset is taken as standard and the higher one as daylight saving, which gives the
 same clock time.
+
+Only the periods the tz database names LMT are the place's own local mean time. A mean
+time under its own name (Paris Mean Time "PMT", Kyiv's "KMT", ...) was the legal time of
+a whole country or region and stays a period of its own, even where its offset equals
+the LMT before it.
 """
 import calendar
 import re
@@ -15,7 +20,9 @@ import time
 from dataclasses import dataclass
 
 ZONEINFO = "/usr/share/zoneinfo"
-HORIZON_YEAR = 2129          # last year the atlas describes
+HORIZON_YEAR = 2129
+# Abbreviations of periods without a legal time of their own: the place's local mean time.
+LOCAL_MEAN_TIME = ("LMT", "-00")          # last year the atlas describes
 _EXTEND_YEARS = HORIZON_YEAR + 2
 
 
@@ -24,6 +31,7 @@ class Period:
     start: int          # UT seconds since 1970 (None for the period before the first transition)
     utoff: int          # total offset, seconds
     isdst: bool
+    abbreviation: str = ""
     std: int = 0        # standard offset, seconds
     dst: int = 0        # daylight-saving amount, seconds (>= 0)
 
@@ -95,7 +103,8 @@ def parse_footer(text):
 
 
 def read_tzif(zone):
-    """Transitions [(UT, utoff, isdst)], the initial (utoff, isdst) and the footer of a zone."""
+    """Transitions [(UT, utoff, isdst, abbreviation)], the initial (utoff, isdst,
+    abbreviation) and the footer of a zone."""
     with open(f"{ZONEINFO}/{zone}", "rb") as f:
         data = f.read()
     if data[:4] != b"TZif" or data[4] < ord("2"):
@@ -112,12 +121,14 @@ def read_tzif(zone):
     at += 8 * timecnt
     indices = data[at:at + timecnt]
     at += timecnt
-    types = [struct.unpack(">lBB", data[at + 6 * i:at + 6 * i + 6]) for i in range(typecnt)]
-    at += 6 * typecnt + charcnt + leap * 12 + isstd + isutc
+    raw_types = [struct.unpack(">lBB", data[at + 6 * i:at + 6 * i + 6]) for i in range(typecnt)]
+    at += 6 * typecnt
+    chars = data[at:at + charcnt]
+    at += charcnt + leap * 12 + isstd + isutc
     footer = data[at:].strip(b"\n").decode("ascii")
-    transitions = [(t, types[i][0], bool(types[i][1])) for t, i in zip(times, indices)]
-    initial = types[0][:2]
-    return transitions, (initial[0], bool(initial[1])), footer
+    types = [(utoff, bool(isdst), chars[a:chars.index(b"\0", a)].decode("ascii")) for utoff, isdst, a in raw_types]
+    transitions = [(t,) + types[i] for t, i in zip(times, indices)]
+    return transitions, types[0], footer
 
 
 def _footer_transitions(footer, after, until_year):
@@ -131,7 +142,7 @@ def _footer_transitions(footer, after, until_year):
         end = footer.end.ut(year, footer.dst)
         for t, off, dst in sorted([(start, footer.dst, True), (end, footer.std, False)]):
             if t > after:
-                out.append((t, off, dst))
+                out.append((t, off, dst, ""))
     return out
 
 
@@ -181,16 +192,28 @@ def zone_history(zone):
     footer = parse_footer(footer_text)
     last = transitions[-1][0] if transitions else None
     generated = _footer_transitions(footer, last if last is not None else -2**62, _EXTEND_YEARS)
-    periods = [Period(None, initial[0], initial[1])]
-    for t, off, dst in transitions + generated:
-        if off == periods[-1].utoff and dst == periods[-1].isdst:
+    periods = [Period(None, *initial)]
+    for t, off, dst, abbreviation in transitions + generated:
+        last_period = periods[-1]
+        if off == last_period.utoff and dst == last_period.isdst and \
+                (abbreviation == "LMT") == (last_period.abbreviation == "LMT"):
             continue
-        periods.append(Period(t, off, dst))
+        periods.append(Period(t, off, dst, abbreviation))
     if not transitions and footer.dst is None:
         periods[0] = Period(None, footer.std, False)
     _split_standard(periods)
     explicit = 1 + sum(1 for p in periods[1:] if last is not None and p.start <= last)
     return ZoneHistory(zone, periods, footer, explicit)
+
+
+def leading_mean_time(history):
+    """Number of periods from the start that keep the place's own local mean time: the
+    periods named LMT (or "-00", no time kept) before the first named time; at least the
+    one before the first transition."""
+    count = 1
+    while count < len(history.periods) and history.periods[count].abbreviation in LOCAL_MEAN_TIME:
+        count += 1
+    return count
 
 
 def utoff_at(history, ut):

@@ -2,7 +2,8 @@
 
 Rule kinds (the unit that starts each rule in a RuleBlock):
   1 first skipped date of the Julian-to-Gregorian changeover, 2 first Gregorian date,
-  3 standard-offset period, 4 daylight-saving period, 5 end of local mean time,
+  3 standard-offset period, 4 daylight-saving period, 5 end of local mean time (the
+  periods tzdata names LMT before its first named time),
   6 period governed by a recurring daylight-saving rule (a DaylightSavingRule row).
 Periods are given in local wall-clock time, both ends inclusive; corrections are minutes
 east of UT for the zone, and the daylight-saving correction is stored negated
@@ -12,7 +13,7 @@ import calendar
 import datetime
 from dataclasses import dataclass
 
-from .tzhistory import HORIZON_YEAR
+from .tzhistory import HORIZON_YEAR, leading_mean_time
 
 # The three rows every atlas has; further rows are numbered from 4 in order of first use.
 FIXED_ROWS = [
@@ -189,8 +190,11 @@ def _period_rules(kind, periods, cut, key):
 
 def zone_rules(history, rows):
     """All rules of one zone: end of local mean time, standard and daylight-saving periods
-    and, once the zone follows its recurring rule for good, that rule's row."""
-    periods = history.periods[1:]
+    and, once the zone follows its recurring rule for good, that rule's row.  A named mean
+    time (PMT, KMT, ...) is a standard-offset period like any other; so is an LMT period
+    that follows a named time (Lagos 1908-1914), which the single end of local mean time
+    cannot express."""
+    periods = history.periods[leading_mean_time(history):]
     if not periods:
         return []
     cut = tail_start(history)
