@@ -450,7 +450,18 @@ def replay_fixture(records, chains, countries, rows):
     return agree, total
 
 
+def check_tzdata_version():
+    """The machine's zoneinfo must be the tzdata the atlas was built from (manifest)."""
+    from atlaslib.sources import tzdata_version
+    with open(os.path.join(DATA, "manifest.txt"), encoding="utf-8") as f:
+        pinned = dict(line.strip().split("=", 1) for line in f if "=" in line)["tzdata_version"]
+    print(f"tzdata: atlas built from {pinned}, this machine has {tzdata_version()}")
+    if pinned != tzdata_version():
+        fail(f"the atlas was built from tzdata {pinned}, zoneinfo here is {tzdata_version()}")
+
+
 def main():
+    check_tzdata_version()
     decoded = decode()
     if decoded is None:
         sys.exit(1)

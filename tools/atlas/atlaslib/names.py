@@ -114,7 +114,7 @@ def ascii_fold(text):
             out.append("'")
         elif ch.isascii():
             out.append(ch)
-        elif FOLD_TABLE[ord(ch)] == "":
+        elif FOLD_TABLE.get(ord(ch)) == "":
             continue
         elif ch in _SPECIAL:
             base = _SPECIAL[ch]
