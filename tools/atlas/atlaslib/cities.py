@@ -89,12 +89,24 @@ def choose_char_table(names):
     return table
 
 
+def _stored_spelling(ch, table_set):
+    """A character as a stored name holds it: itself when the table has it, else its ASCII
+    spelling, else its fold ("Ǝ" -> "A", "О" -> "O"); what the table still lacks is a space."""
+    if ch in table_set:
+        return ch
+    spelled = ascii_fold(ch)
+    if not spelled:
+        folded = FOLD_TABLE.get(ord(ch), " ")
+        spelled = folded.capitalize() if ch.isupper() else folded
+    return "".join(c if c in table_set else " " for c in spelled)
+
+
 def fit_name(text, table_set):
-    """The stored form of a name: itself when the table has every character, else its
-    ASCII spelling (characters still missing become spaces); at most 48 units."""
+    """The stored form of a name: itself when the table has every character, else with
+    each missing character spelt in ASCII letters (no letter is dropped: "Gǝncǝ" ->
+    "Ganca", "Октябрьский" -> "Oktyabrskiy"); at most 48 units."""
     if not all(c in table_set for c in text):
-        text = ascii_fold(text)
-        text = collapse_spaces("".join(c if c in table_set else " " for c in text))
+        text = collapse_spaces("".join(_stored_spelling(c, table_set) for c in unicodedata.normalize("NFC", text)))
     if len(text) > NAME_LIMIT:
         text = text[:NAME_LIMIT].rstrip(" -,")
     return text
@@ -118,27 +130,13 @@ def stored_main_name(place, table_set):
     return fit_name(name, table_set)
 
 
-def folded_spelling(name, table_set):
-    """A name with each character the table lacks replaced by its fold ("Ďumbierom" ->
-    "Dumbierom", "Октябрьский" -> "Oktyabrskiy"): stored, it is found by the name as
-    written, since both normalise alike."""
-    out = []
-    for ch in name:
-        if ch in table_set:
-            out.append(ch)
-        else:
-            folded = FOLD_TABLE.get(ord(ch), " ")
-            out.append(folded.capitalize() if ch.isupper() else folded)
-    return fit_name(collapse_spaces("".join(out)), table_set)
-
-
 def spelling_alternates(place, keys, table_set):
     """Extra records that let the place's own name and its ASCII spelling (GeoNames'
     asciiname) find it when no record of the place is found by them: the folded native
     name ("Dumbierom" for "Ďumbierom"), the ASCII spelling where GeoNames gives another
     name ("Toss" for "Töss (Kreis 4)")."""
     out = []
-    for spelling in (folded_spelling(main_name(place), table_set),
+    for spelling in (fit_name(main_name(place), table_set),
                      fit_name(collapse_spaces(place.asciiname.strip()), table_set)):
         key = normalise_name(spelling)
         if key and not any(reading in keys for reading in typed_readings(key)):

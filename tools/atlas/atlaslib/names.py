@@ -17,7 +17,7 @@ _SPECIAL = {
     "ƒ": "f", "ſ": "f", "ẛ": "f", "Ħ": "h", "ħ": "h", "Ŧ": "t", "ŧ": "t",
     "Ŀ": "l", "ŀ": "l", "Ǿ": "o", "ǿ": "o", "Ǽ": "ae", "ǽ": "ae",
     "ẚ": "a", "ẜ": "f", "ẝ": "f", "ẞ": "ss", "ẟ": "d",
-    "Ə": "a", "ə": "a", "Ɛ": "e", "ɛ": "e", "Ɔ": "o", "ɔ": "o", "Ʒ": "z", "ʒ": "z",
+    "Ə": "a", "ə": "a", "Ǝ": "a", "ǝ": "a", "Ɛ": "e", "ɛ": "e", "Ɔ": "o", "ɔ": "o", "Ʒ": "z", "ʒ": "z",
 }
 # Apostrophes and accents typed for them vanish, so "Oktyabr'skiy" and "Oktyabr’skiy"
 # compare equal; so do the combining marks (a letter followed by marks folds to the letter).
