@@ -70,7 +70,8 @@ std::vector<CommandHelp> BuildCommands() {
       {"help", "help [COMMAND [ACTION]]\nhelp --all", "shows the help of orrery-cli or of one command",
        {{"all", "", "every command's help, one after the other"}},
        "orrery-cli help COMMAND shows what orrery-cli COMMAND --help shows.\n",
-       "orrery-cli help charts add\n"},
+       "orrery-cli help charts add\n",
+       "0 shown, 2 no such command"},
       {"positions", "positions --ut YYYY-MM-DDTHH:MM[:SS] [--julian] [--json]\npositions --now [--json]",
        "apparent positions of every body at one moment",
        {{"ut", "MOMENT",
@@ -82,7 +83,8 @@ std::vector<CommandHelp> BuildCommands() {
        "Prints delta T, Terrestrial Time, the true obliquity, Greenwich apparent\n"
        "sidereal time and, for every body, the apparent geocentric and the\n"
        "heliocentric ecliptic longitude and latitude of date.\n",
-       "orrery-cli positions --ut 2000-01-01T12:00\n"},
+       "orrery-cli positions --ut 2000-01-01T12:00\n",
+       "0 done, 2 bad arguments"},
       {"chart",
        "chart --name TEXT --date YYYY-MM-DD --time HH:MM\n"
        "      (--lat LAT --lon LON [--zone ZONE] | --city NAME) [OPTIONS]\n"
@@ -104,28 +106,27 @@ std::vector<CommandHelp> BuildCommands() {
        "1 Julian), latDeg, latMin, north (1 or 0), lonDeg, lonMin, east (1 or 0),\n"
        "zoneH, zoneM, zonePlus, dstH, dstM, dstPlus, localTime, corrDistance,\n"
        "corrUnit, corrDirection, houseSystem (may be empty); a first line starting\n"
-       "\"name,\" is skipped. A line that fails gives {\"line\":N,\"error\":\"...\"}.\n"
-       "\n"
-       "Exit status: 0 done, 1 a batch line failed, 2 bad arguments.\n",
+       "\"name,\" is skipped. A line that fails gives {\"line\":N,\"error\":\"...\"}.\n",
        "orrery-cli chart --sample 1 --house-system koch --lang de\n"
-       "orrery-cli chart --name Ada --date 1950-07-01 --time 12:00 --city Ulm\n"},
+       "orrery-cli chart --name Ada --date 1950-07-01 --time 12:00 --city Ulm\n",
+       "0 done, 1 a batch line failed, 2 bad arguments"},
       {"charts", "charts [--home DIR] ACTION [ARGUMENTS]", "the stored charts: list, show, add, delete, export, import, verify",
        HomeOption(),
        "The chart file holds up to 200 charts; every change is written at once,\n"
-       "atomically. Each action has its own help: orrery-cli charts ACTION --help.\n"
-       "\n"
-       "Exit status: 0 done, 1 no such chart, the store is full or a file cannot be\n"
-       "written, 2 bad arguments.\n",
-       "orrery-cli charts --home ~/charts list\n"},
+       "atomically. Each action has its own help: orrery-cli charts ACTION --help.\n",
+       "orrery-cli charts --home ~/charts list\n",
+       "0 done, 1 the action failed (see the action's help), 2 bad arguments"},
       {"charts list", "charts list [--json]", "lists id, name, date and place of every stored chart",
        JoinOptions({HomeOption(), {{"json", "", "prints one JSON array of {id, name, date, place}"}}}),
        "",
-       "orrery-cli charts list --json\n"},
+       "orrery-cli charts list --json\n",
+       "0 done, 2 bad arguments"},
       {"charts show", "charts show ID [OPTIONS]",
        "computes a stored chart and prints it as orrery-cli chart does",
        JoinOptions({HomeOption(), SettingsOptions(), JsonOption()}),
        "ID is the id orrery-cli charts list shows.\n",
-       "orrery-cli charts show 6 --lang de\n"},
+       "orrery-cli charts show 6 --lang de\n",
+       "0 done, 1 no stored chart with that id, 2 bad arguments"},
       {"charts add",
        "charts add --name TEXT --date YYYY-MM-DD --time HH:MM\n"
        "      (--lat LAT --lon LON [--zone ZONE] | --city NAME) [OPTIONS]",
@@ -137,39 +138,44 @@ std::vector<CommandHelp> BuildCommands() {
                      {"sex", "SEX", "neutral (default), male or female"}}}),
        "A birth record needs --name, --date and --time, and either --lat and --lon\n"
        "(with --zone, or --local-time) or --city, which brings its own place names.\n",
-       "orrery-cli charts add --name Ada --date 1950-03-01 --time 09:05 --city Ulm\n"},
+       "orrery-cli charts add --name Ada --date 1950-03-01 --time 09:05 --city Ulm\n",
+       "0 stored, 1 the store is full or the chart file cannot be written, 2 bad arguments"},
       {"charts delete", "charts delete ID", "deletes a stored chart", HomeOption(),
        "",
-       "orrery-cli charts delete 6\n"},
+       "orrery-cli charts delete 6\n",
+       "0 deleted, 1 no stored chart with that id or the chart file cannot be written, 2 bad arguments"},
       {"charts export", "charts export ID|all --json", "prints one stored chart, or all, as JSON",
        JoinOptions({HomeOption(), {{"json", "", "JSON output (required)"}}}),
        "The records come out as orrery-cli charts import reads them.\n",
-       "orrery-cli charts export all --json > charts.json\n"},
+       "orrery-cli charts export all --json > charts.json\n",
+       "0 done, 1 no stored chart with that id, 2 bad arguments"},
       {"charts import", "charts import FILE|-",
        "stores the charts of a JSON file under new ids, all or none", HomeOption(),
        "FILE (at most 16 MB; - for standard input) holds one chart object or an\n"
        "array of them, as orrery-cli charts export writes them. Every chart is\n"
        "checked before any is stored. Prints the new ids.\n",
-       "orrery-cli charts import charts.json\n"},
+       "orrery-cli charts import charts.json\n",
+       "0 stored, 1 the store has no room for them all or the chart file cannot be written, 2 bad arguments or a bad file (nothing is stored)"},
       {"charts verify", "charts verify", "checks the chart file and reports damage, changing nothing",
        HomeOption(),
-       "Exit status: 0 no problems, 1 problems found (or the file cannot be read).\n",
-       "orrery-cli charts verify\n"},
+       "",
+       "orrery-cli charts verify\n",
+       "0 no problems, 1 problems found or the file cannot be read, 2 bad arguments"},
       {"atlas", "atlas ACTION [ARGUMENTS]", "searches the world atlas; places and time zones for a moment", {},
        "The atlas (GeoNames places, IANA time-zone history) is part of the program.\n"
-       "Each action has its own help: orrery-cli atlas ACTION --help.\n"
-       "\n"
-       "Exit status: 0 done, 1 no such place (or a batch line failed), 2 bad\n"
-       "arguments.\n",
-       "orrery-cli atlas search Ulm\n"},
+       "Each action has its own help: orrery-cli atlas ACTION --help.\n",
+       "orrery-cli atlas search Ulm\n",
+       "0 done, 1 the action failed (see the action's help), 2 bad arguments"},
       {"atlas search", "atlas search TEXT", "lists the 8 cities from the typed text on, in the atlas's order", {},
        "",
-       "orrery-cli atlas search München\n"},
+       "orrery-cli atlas search München\n",
+       "0 done, 1 the atlas cannot be opened, 2 bad arguments"},
       {"atlas city", "atlas city NAME --lat LAT --lon LON", "shows the city of that name at that position",
        {{"lat", "LAT", "latitude as degrees, N or S, minutes: 48N24"},
         {"lon", "LON", "longitude as degrees, E or W, minutes: 9E59"}},
        "",
-       "orrery-cli atlas city Ulm --lat 48N24 --lon 9E59\n"},
+       "orrery-cli atlas city Ulm --lat 48N24 --lon 9E59\n",
+       "0 found, 1 no such city, 2 bad arguments"},
       {"atlas entry",
        "atlas entry --name NAME [--near LAT,LON]\n"
        "      --moment YYYY-MM-DDTHH:MM [--json]\n"
@@ -185,17 +191,22 @@ std::vector<CommandHelp> BuildCommands() {
          "one city per line of FILE (- for standard input): NAME, LAT, LON (decimal degrees) and "
          "MOMENT, tab-separated; prints one JSON object per line"}},
        "",
-       "orrery-cli atlas entry --name Ulm --moment 1950-07-01T12:00 --json\n"},
-      {"atlas regions", "atlas regions", "lists the atlas's regions", {}, "", "orrery-cli atlas regions\n"},
+       "orrery-cli atlas entry --name Ulm --moment 1950-07-01T12:00 --json\n",
+       "0 done, 1 no such city or a batch line failed, 2 bad arguments"},
+      {"atlas regions", "atlas regions", "lists the atlas's regions", {}, "", "orrery-cli atlas regions\n",
+       "0 done, 2 bad arguments"},
       {"atlas countries", "atlas countries REGION", "lists the countries of a region (1 to 9 or its name)", {},
        "",
-       "orrery-cli atlas countries Europe\n"},
+       "orrery-cli atlas countries Europe\n",
+       "0 done, 1 the atlas cannot be opened, 2 bad arguments or no such region"},
       {"atlas provinces", "atlas provinces COUNTRY", "lists the provinces of a country (1 to 239 or its name)",
        {},
        "",
-       "orrery-cli atlas provinces Germany\n"},
+       "orrery-cli atlas provinces Germany\n",
+       "0 done, 1 no such country, 2 bad arguments"},
       {"atlas stats", "atlas stats", "the atlas's size and the sources it was built from", {}, "",
-       "orrery-cli atlas stats\n"},
+       "orrery-cli atlas stats\n",
+       "0 done, 1 the atlas cannot be opened, 2 bad arguments"},
       {"render",
        "render --view VIEW --out FILE.png --sample N [OPTIONS]\n"
        "render --view VIEW --out FILE.png --name TEXT\n"
@@ -207,8 +218,9 @@ std::vector<CommandHelp> BuildCommands() {
                      {"out", "FILE", "the PNG file to write (240 x 320 pixels)"},
                      {"sample", "N", "renders the built-in sample chart N, 0 to 4"}},
                     RecordOptions(), SettingsOptions()}),
-       "Exit status: 0 done, 1 the file cannot be written, 2 bad arguments.\n",
-       "orrery-cli render --sample 0 --view wheel --out wheel.png\n"},
+       "",
+       "orrery-cli render --sample 0 --view wheel --out wheel.png\n",
+       "0 written, 1 the file cannot be written, 2 bad arguments"},
   };
 }
 
@@ -272,8 +284,12 @@ std::string CommandText(const CommandHelp& command, bool manual) {
   }
   out += (manual ? "\n" : "\nOptions:\n") + FormatOptions(JoinOptions({command.options, HelpOption()}));
   if (!command.details.empty()) out += "\n" + std::string(command.details);
+  out += "\n" + WrapText("Exit status: " + std::string(command.exitStatus) + ".", 0);
   if (!command.examples.empty())
-    out += std::string(manual ? "\n" : "\nExamples:\n") + ExamplesText(command.examples);
+    out += std::string(manual ? "\n"
+                              : Lines(command.examples).size() > 1 ? "\nExamples:\n"
+                                                                   : "\nExample:\n") +
+           ExamplesText(command.examples);
   return out;
 }
 

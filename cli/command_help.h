@@ -18,6 +18,7 @@ struct CommandHelp {
   OptionTable options;       // --help is implied
   std::string_view details;   // formats and exit status, preformatted
   std::string_view examples;  // command lines, one a line
+  std::string_view exitStatus;  // the exit codes and what they mean
 };
 
 // Every command and action, a command before its actions.
@@ -31,7 +32,7 @@ const CommandHelp* FindCommandHelp(std::string_view path);
 std::vector<const CommandHelp*> ActionsOf(std::string_view command);
 
 // orrery-cli COMMAND --help: usage, summary, actions, options, details,
-// examples.
+// exit status, examples.
 std::string CommandHelpText(const CommandHelp& command);
 // orrery-cli --help: usage, the commands, exit status, examples.
 std::string OverviewHelpText();

@@ -49,7 +49,7 @@ std::size_t LongestLine(const std::string& text) {
   return longest;
 }
 
-TEST(Help, EveryCommandShowsItsUsageAndEveryOption) {
+TEST(Help, EveryCommandShowsItsUsageOptionsAndExitStatus) {
   for (const cli::CommandHelp& command : cli::CommandHelps()) {
     const std::string path(command.path);
     const CliRun help = RunProgram("orrery-cli", path + " --help");
@@ -57,6 +57,7 @@ TEST(Help, EveryCommandShowsItsUsageAndEveryOption) {
     EXPECT_EQ(help.err, "") << path;
     EXPECT_EQ(help.out.rfind("Usage: orrery-cli " + path, 0), 0u) << help.out;
     EXPECT_LE(LongestLine(help.out), 79u) << path;
+    EXPECT_NE(help.out.find("\nExit status: 0 "), std::string::npos) << path;
     for (const OptionEntry& option : command.options)
       EXPECT_NE(help.out.find("--" + std::string(option.name)), std::string::npos) << path << " --" << option.name;
     for (const cli::CommandHelp* action : cli::ActionsOf(command.path))
