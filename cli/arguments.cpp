@@ -13,8 +13,8 @@ bool Arguments::Declared(const std::string& name, bool withValue) {
   if (entry && entry->value.empty() != withValue) return true;
   // A fault of the program, not of the user: every test that reaches it fails.
   if (problem_.empty())
-    problem_ = "option --" + name + " is not declared for 'orrery-cli " + std::string(command_->path) +
-               "'" + (withValue ? " with a value" : " as a flag");
+    problem_ = "option --" + name + " is not declared for 'orrery-cli " +
+               std::string(command_->path) + "'" + (withValue ? " with a value" : " as a flag");
   return false;
 }
 
@@ -55,7 +55,8 @@ std::optional<std::string> Arguments::FindArgument(Visit visit) const {
   for (std::size_t i = 0; i < args_.size(); ++i) {
     const std::string& a = args_[i];
     if (visit(a)) return a;
-    const OptionEntry* entry = a.starts_with("--") ? FindOption(command_->options, a.substr(2)) : nullptr;
+    const OptionEntry* entry =
+        a.starts_with("--") ? FindOption(command_->options, a.substr(2)) : nullptr;
     if (entry && !entry->value.empty()) ++i;
   }
   return std::nullopt;

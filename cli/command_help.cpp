@@ -15,7 +15,8 @@ const OptionTable& RecordOptions() {
       {"lat", "LAT", "latitude as degrees, N or S, minutes: 51N29, 22S18 (at most 77 degrees)"},
       {"lon", "LON", "longitude as degrees, E or W, minutes: 0W07, 64W41 (0 to 179 degrees)"},
       {"zone", "ZONE",
-       "the time zone's offset from Universal Time, east positive, as a sign and H:MM: +1:00, -5:00 "
+       "the time zone's offset from Universal Time, east positive, as a sign and H:MM: +1:00, "
+       "-5:00 "
        "(default 0:00)"},
       {"dst", "OFFSET",
        "daylight-saving correction added to the clock time to reach standard time, as a sign and "
@@ -23,7 +24,8 @@ const OptionTable& RecordOptions() {
       {"local-time", "", "the clock showed local mean time of the longitude (no --zone)"},
       {"corr", "DIST,UNIT,DIR",
        "moves the place DIST (0 to 9999) units towards a compass point: 7,km,WSW. Units: km, mi, "
-       "nmi, usmi, bolt, cable, chain, furlong, league, nleague, skein; points: N, NNE, NE, ... NNW"},
+       "nmi, usmi, bolt, cable, chain, furlong, league, nleague, skein; points: N, NNE, NE, ... "
+       "NNW"},
   };
   return table;
 }
@@ -67,12 +69,15 @@ const OptionTable& HomeOption() {
 
 std::vector<CommandHelp> BuildCommands() {
   return {
-      {"help", "help [COMMAND [ACTION]]\nhelp --all", "shows the help of orrery-cli or of one command",
+      {"help",
+       "help [COMMAND [ACTION]]\nhelp --all",
+       "shows the help of orrery-cli or of one command",
        {{"all", "", "every command's help, one after the other"}},
        "orrery-cli help COMMAND shows what orrery-cli COMMAND --help shows.\n",
        "orrery-cli help charts add\n",
        "0 shown, 2 no such command"},
-      {"positions", "positions --ut YYYY-MM-DDTHH:MM[:SS] [--julian] [--json]\npositions --now [--json]",
+      {"positions",
+       "positions --ut YYYY-MM-DDTHH:MM[:SS] [--julian] [--json]\npositions --now [--json]",
        "apparent positions of every body at one moment",
        {{"ut", "MOMENT",
          "the moment in Universal Time: YYYY-MM-DDTHH:MM or YYYY-MM-DDTHH:MM:SS, years 0001 to "
@@ -91,7 +96,9 @@ std::vector<CommandHelp> BuildCommands() {
        "chart --batch FILE|- [OPTIONS]\n"
        "chart --sample N [OPTIONS]",
        "computes a birth chart (or a batch of them)",
-       JoinOptions({RecordOptions(), AtlasPlaceOptions(), SettingsOptions(),
+       JoinOptions({RecordOptions(),
+                    AtlasPlaceOptions(),
+                    SettingsOptions(),
                     {{"json", "", "prints one JSON object, every angle in radians"},
                      {"batch", "FILE",
                       "computes one chart per CSV line of FILE (- for standard input) and prints "
@@ -110,40 +117,42 @@ std::vector<CommandHelp> BuildCommands() {
        "orrery-cli chart --sample 1 --house-system koch --lang de\n"
        "orrery-cli chart --name Ada --date 1950-07-01 --time 12:00 --city Ulm\n",
        "0 done, 1 a batch line failed, 2 bad arguments"},
-      {"charts", "charts [--home DIR] ACTION [ARGUMENTS]", "the stored charts: list, show, add, delete, export, import, verify",
-       HomeOption(),
+      {"charts", "charts [--home DIR] ACTION [ARGUMENTS]",
+       "the stored charts: list, show, add, delete, export, import, verify", HomeOption(),
        "The chart file holds up to 200 charts; every change is written at once,\n"
        "atomically. Each action has its own help: orrery-cli charts ACTION --help.\n",
        "orrery-cli charts --home ~/charts list\n",
        "0 done, 1 the action failed (see the action's help), 2 bad arguments"},
-      {"charts list", "charts list [--json]", "lists id, name, date and place of every stored chart",
-       JoinOptions({HomeOption(), {{"json", "", "prints one JSON array of {id, name, date, place}"}}}),
-       "",
-       "orrery-cli charts list --json\n",
-       "0 done, 2 bad arguments"},
+      {"charts list", "charts list [--json]",
+       "lists id, name, date and place of every stored chart",
+       JoinOptions(
+           {HomeOption(), {{"json", "", "prints one JSON array of {id, name, date, place}"}}}),
+       "", "orrery-cli charts list --json\n", "0 done, 2 bad arguments"},
       {"charts show", "charts show ID [OPTIONS]",
        "computes a stored chart and prints it as orrery-cli chart does",
        JoinOptions({HomeOption(), SettingsOptions(), JsonOption()}),
-       "ID is the id orrery-cli charts list shows.\n",
-       "orrery-cli charts show 6 --lang de\n",
+       "ID is the id orrery-cli charts list shows.\n", "orrery-cli charts show 6 --lang de\n",
        "0 done, 1 no stored chart with that id, 2 bad arguments"},
       {"charts add",
        "charts add --name TEXT --date YYYY-MM-DD --time HH:MM\n"
        "      (--lat LAT --lon LON [--zone ZONE] | --city NAME) [OPTIONS]",
        "stores a new chart and prints its id",
-       JoinOptions({HomeOption(), RecordOptions(), AtlasPlaceOptions(),
-                    {{"country", "TEXT", "the country's name of a typed place (at most 48 characters)"},
-                     {"state", "TEXT", "the state's name of a typed place (at most 48 characters)"},
-                     {"city-name", "TEXT", "the city's name of a typed place (at most 65 characters)"},
-                     {"sex", "SEX", "neutral (default), male or female"}}}),
+       JoinOptions(
+           {HomeOption(),
+            RecordOptions(),
+            AtlasPlaceOptions(),
+            {{"country", "TEXT", "the country's name of a typed place (at most 48 characters)"},
+             {"state", "TEXT", "the state's name of a typed place (at most 48 characters)"},
+             {"city-name", "TEXT", "the city's name of a typed place (at most 65 characters)"},
+             {"sex", "SEX", "neutral (default), male or female"}}}),
        "A birth record needs --name, --date and --time, and either --lat and --lon\n"
        "(with --zone, or --local-time) or --city, which brings its own place names.\n",
        "orrery-cli charts add --name Ada --date 1950-03-01 --time 09:05 --city Ulm\n",
        "0 stored, 1 the store is full or the chart file cannot be written, 2 bad arguments"},
-      {"charts delete", "charts delete ID", "deletes a stored chart", HomeOption(),
-       "",
+      {"charts delete", "charts delete ID", "deletes a stored chart", HomeOption(), "",
        "orrery-cli charts delete 6\n",
-       "0 deleted, 1 no stored chart with that id or the chart file cannot be written, 2 bad arguments"},
+       "0 deleted, 1 no stored chart with that id or the chart file cannot be written, 2 bad "
+       "arguments"},
       {"charts export", "charts export ID|all --json", "prints one stored chart, or all, as JSON",
        JoinOptions({HomeOption(), {{"json", "", "JSON output (required)"}}}),
        "The records come out as orrery-cli charts import reads them.\n",
@@ -155,22 +164,30 @@ std::vector<CommandHelp> BuildCommands() {
        "array of them, as orrery-cli charts export writes them. Every chart is\n"
        "checked before any is stored. Prints the new ids.\n",
        "orrery-cli charts import charts.json\n",
-       "0 stored, 1 the store has no room for them all or the chart file cannot be written, 2 bad arguments or a bad file (nothing is stored)"},
-      {"charts verify", "charts verify", "checks the chart file and reports damage, changing nothing",
-       HomeOption(),
-       "",
+       "0 stored, 1 the store has no room for them all or the chart file cannot be written, 2 bad "
+       "arguments or a bad file (nothing is stored)"},
+      {"charts verify", "charts verify",
+       "checks the chart file and reports damage, changing nothing", HomeOption(), "",
        "orrery-cli charts verify\n",
        "0 no problems, 1 problems found or the file cannot be read, 2 bad arguments"},
-      {"atlas", "atlas ACTION [ARGUMENTS]", "searches the world atlas; places and time zones for a moment", {},
+      {"atlas",
+       "atlas ACTION [ARGUMENTS]",
+       "searches the world atlas; places and time zones for a moment",
+       {},
        "The atlas (GeoNames places, IANA time-zone history) is part of the program.\n"
        "Each action has its own help: orrery-cli atlas ACTION --help.\n",
        "orrery-cli atlas search Ulm\n",
        "0 done, 1 the action failed (see the action's help), 2 bad arguments"},
-      {"atlas search", "atlas search TEXT", "lists the 8 cities from the typed text on, in the atlas's order", {},
+      {"atlas search",
+       "atlas search TEXT",
+       "lists the 8 cities from the typed text on, in the atlas's order",
+       {},
        "",
        "orrery-cli atlas search München\n",
        "0 done, 1 the atlas cannot be opened, 2 bad arguments"},
-      {"atlas city", "atlas city NAME --lat LAT --lon LON", "shows the city of that name at that position",
+      {"atlas city",
+       "atlas city NAME --lat LAT --lon LON",
+       "shows the city of that name at that position",
        {{"lat", "LAT", "latitude as degrees, N or S, minutes: 48N24"},
         {"lon", "LON", "longitude as degrees, E or W, minutes: 9E59"}},
        "",
@@ -183,7 +200,8 @@ std::vector<CommandHelp> BuildCommands() {
        "a city's place, time zone and daylight saving at a local moment",
        {{"name", "NAME", "the city's name"},
         {"near", "LAT,LON",
-         "of several cities of that name, the one nearest this point, in decimal degrees, north and "
+         "of several cities of that name, the one nearest this point, in decimal degrees, north "
+         "and "
          "east positive: 39.8,-89.6 (default: the most populous)"},
         {"moment", "MOMENT", "the local moment: YYYY-MM-DDTHH:MM, years 1 to 2129"},
         {"json", "", "prints one JSON object"},
@@ -193,18 +211,32 @@ std::vector<CommandHelp> BuildCommands() {
        "",
        "orrery-cli atlas entry --name Ulm --moment 1950-07-01T12:00 --json\n",
        "0 done, 1 no such city or a batch line failed, 2 bad arguments"},
-      {"atlas regions", "atlas regions", "lists the atlas's regions", {}, "", "orrery-cli atlas regions\n",
+      {"atlas regions",
+       "atlas regions",
+       "lists the atlas's regions",
+       {},
+       "",
+       "orrery-cli atlas regions\n",
        "0 done, 2 bad arguments"},
-      {"atlas countries", "atlas countries REGION", "lists the countries of a region (1 to 9 or its name)", {},
+      {"atlas countries",
+       "atlas countries REGION",
+       "lists the countries of a region (1 to 9 or its name)",
+       {},
        "",
        "orrery-cli atlas countries Europe\n",
        "0 done, 1 the atlas cannot be opened, 2 bad arguments or no such region"},
-      {"atlas provinces", "atlas provinces COUNTRY", "lists the provinces of a country (1 to 239 or its name)",
+      {"atlas provinces",
+       "atlas provinces COUNTRY",
+       "lists the provinces of a country (1 to 239 or its name)",
        {},
        "",
        "orrery-cli atlas provinces Germany\n",
        "0 done, 1 no such country, 2 bad arguments"},
-      {"atlas stats", "atlas stats", "the atlas's size and the sources it was built from", {}, "",
+      {"atlas stats",
+       "atlas stats",
+       "the atlas's size and the sources it was built from",
+       {},
+       "",
        "orrery-cli atlas stats\n",
        "0 done, 1 the atlas cannot be opened, 2 bad arguments"},
       {"render",
@@ -217,9 +249,9 @@ std::vector<CommandHelp> BuildCommands() {
                      {"stop", "N", "the scroll stop of a text view, 0 to 7 (default 0)"},
                      {"out", "FILE", "the PNG file to write (240 x 320 pixels)"},
                      {"sample", "N", "renders the built-in sample chart N, 0 to 4"}},
-                    RecordOptions(), SettingsOptions()}),
-       "",
-       "orrery-cli render --sample 0 --view wheel --out wheel.png\n",
+                    RecordOptions(),
+                    SettingsOptions()}),
+       "", "orrery-cli render --sample 0 --view wheel --out wheel.png\n",
        "0 written, 1 the file cannot be written, 2 bad arguments"},
   };
 }
@@ -247,7 +279,8 @@ std::string UsageText(std::string_view usage, bool manual) {
     if (manual) {
       out += continued ? " " : (out.empty() ? "  orrery-cli " : "\n\n  orrery-cli ");
     } else {
-      out += continued ? "\n        " : (out.empty() ? "" : "\n") + std::string(prefix) + "orrery-cli ";
+      out += continued ? "\n        "
+                       : (out.empty() ? "" : "\n") + std::string(prefix) + "orrery-cli ";
       prefix = "   or: ";
     }
     out += line;
@@ -275,20 +308,22 @@ const OptionTable& HelpOption() {
 // The command's help; for the manual page without the headings help2man
 // would take for sections of the page ("Options:", "Examples:").
 std::string CommandText(const CommandHelp& command, bool manual) {
-  std::string out = UsageText(command.usage, manual) + "\n" + WrapText(Capitalised(command.summary), 0);
+  std::string out =
+      UsageText(command.usage, manual) + "\n" + WrapText(Capitalised(command.summary), 0);
   if (std::vector<const CommandHelp*> actions = ActionsOf(command.path); !actions.empty()) {
     std::vector<HelpRow> rows;
     for (const CommandHelp* action : actions)
       rows.push_back({std::string(action->path.substr(command.path.size() + 1)), action->summary});
     out += "\nActions:\n" + FormatRows(rows);
   }
-  out += (manual ? "\n" : "\nOptions:\n") + FormatOptions(JoinOptions({command.options, HelpOption()}));
+  out += (manual ? "\n" : "\nOptions:\n") +
+         FormatOptions(JoinOptions({command.options, HelpOption()}));
   if (!command.details.empty()) out += "\n" + std::string(command.details);
   out += "\n" + WrapText("Exit status: " + std::string(command.exitStatus) + ".", 0);
   if (!command.examples.empty())
-    out += std::string(manual ? "\n"
-                              : Lines(command.examples).size() > 1 ? "\nExamples:\n"
-                                                                   : "\nExample:\n") +
+    out += std::string(manual                               ? "\n"
+                       : Lines(command.examples).size() > 1 ? "\nExamples:\n"
+                                                            : "\nExample:\n") +
            ExamplesText(command.examples);
   return out;
 }
@@ -296,7 +331,8 @@ std::string CommandText(const CommandHelp& command, bool manual) {
 std::string OverviewHead() {
   std::vector<HelpRow> rows;
   for (const CommandHelp& c : CommandHelps()) {
-    if (c.path.find(' ') == std::string_view::npos) rows.push_back({std::string(c.path), c.summary});
+    if (c.path.find(' ') == std::string_view::npos)
+      rows.push_back({std::string(c.path), c.summary});
   }
   return "Usage: orrery-cli COMMAND [ARGUMENTS] [OPTIONS]\n"
          "   or: orrery-cli help [COMMAND [ACTION]]\n"
@@ -309,8 +345,9 @@ std::string OverviewHead() {
 
 std::string OverviewTail() {
   return "\nOptions:\n" +
-         FormatRows({{"--help, -h", "shows this help (orrery-cli COMMAND --help: a command's help)"},
-                     {"--version", "shows the version"}}) +
+         FormatRows(
+             {{"--help, -h", "shows this help (orrery-cli COMMAND --help: a command's help)"},
+              {"--version", "shows the version"}}) +
          "\n"
          "Exit status:\n"
          "  0  done\n"
@@ -342,7 +379,8 @@ const CommandHelp* FindCommandHelp(std::string_view path) {
 std::vector<const CommandHelp*> ActionsOf(std::string_view command) {
   std::vector<const CommandHelp*> actions;
   for (const CommandHelp& c : CommandHelps()) {
-    if (c.path.size() > command.size() && c.path.starts_with(command) && c.path[command.size()] == ' ')
+    if (c.path.size() > command.size() && c.path.starts_with(command) &&
+        c.path[command.size()] == ' ')
       actions.push_back(&c);
   }
   return actions;
@@ -354,7 +392,8 @@ std::string OverviewHelpText() { return OverviewHead() + OverviewTail(); }
 
 std::string FullHelpText() {
   std::string out = OverviewHead();
-  for (const CommandHelp& c : CommandHelps()) out += "\nCommand " + std::string(c.path) + ":\n" + CommandText(c, true);
+  for (const CommandHelp& c : CommandHelps())
+    out += "\nCommand " + std::string(c.path) + ":\n" + CommandText(c, true);
   return out + OverviewTail();
 }
 

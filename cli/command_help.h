@@ -12,12 +12,12 @@
 namespace orrery::cli {
 
 struct CommandHelp {
-  std::string_view path;     // "chart", or command and action: "charts add"
-  std::string_view usage;    // what follows "orrery-cli " in the usage lines, one per line
-  std::string_view summary;  // one line, lower case, no full stop
-  OptionTable options;       // --help is implied
-  std::string_view details;   // formats and exit status, preformatted
-  std::string_view examples;  // command lines, one a line
+  std::string_view path;        // "chart", or command and action: "charts add"
+  std::string_view usage;       // what follows "orrery-cli " in the usage lines, one per line
+  std::string_view summary;     // one line, lower case, no full stop
+  OptionTable options;          // --help is implied
+  std::string_view details;     // formats and notes, preformatted (may be empty)
+  std::string_view examples;    // command lines, one a line
   std::string_view exitStatus;  // the exit codes and what they mean
 };
 

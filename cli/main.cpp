@@ -34,7 +34,8 @@ int Print(const std::string& text) {
 int RunHelp(Arguments& args) {
   const bool all = args.Flag("all");
   std::string path;
-  while (std::optional<std::string> word = args.TakePositional()) path += (path.empty() ? "" : " ") + *word;
+  while (std::optional<std::string> word = args.TakePositional())
+    path += (path.empty() ? "" : " ") + *word;
   if (std::string problem = args.Problem(); !problem.empty()) return UsageError(problem);
   if (all) return Print(FullHelpText());
   if (path.empty()) return Print(OverviewHelpText());
@@ -44,8 +45,8 @@ int RunHelp(Arguments& args) {
 }
 
 const Command commands[] = {
-    {"help", RunHelp},   {"positions", RunPositions}, {"chart", RunChart},
-    {"charts", RunCharts}, {"atlas", RunAtlas},       {"render", RunRender},
+    {"help", RunHelp},     {"positions", RunPositions}, {"chart", RunChart},
+    {"charts", RunCharts}, {"atlas", RunAtlas},         {"render", RunRender},
 };
 
 // The table of the command, or of its action when the first word names one.
@@ -69,7 +70,8 @@ int Main(int argc, char** argv) {
     Arguments args(help, argc - 2, argv + 2);
     if (args.HelpWanted()) return Print(CommandHelpText(help));
     if (std::optional<std::string> unknown = args.UnknownOption())
-      return UsageError("unknown option '" + *unknown + "' (try 'orrery-cli " + std::string(help.path) + " --help')");
+      return UsageError("unknown option '" + *unknown + "' (try 'orrery-cli " +
+                        std::string(help.path) + " --help')");
     return c.run(args);
   }
   return UsageError(std::string("unknown command '") + argv[1] + "' (try 'orrery-cli --help')");

@@ -17,7 +17,8 @@ std::string Words(const CommandHelp& command) {
   std::string words;
   for (const CommandHelp* action : orrery::cli::ActionsOf(command.path))
     words += std::string(action->path.substr(command.path.size() + 1)) + " ";
-  for (const orrery::OptionEntry& option : command.options) words += "--" + std::string(option.name) + " ";
+  for (const orrery::OptionEntry& option : command.options)
+    words += "--" + std::string(option.name) + " ";
   return words + "--help";
 }
 
@@ -41,8 +42,8 @@ std::string Script() {
     words += "    \"" + path + "\") words=\"" + Words(c) + "\" ;;\n";
     for (const orrery::OptionEntry& option : c.options) {
       if (option.value.empty()) continue;
-      values += "    \"" + path + " --" + std::string(option.name) + "\") " + ValueCompletion(option.value) +
-                "; return ;;\n";
+      values += "    \"" + path + " --" + std::string(option.name) + "\") " +
+                ValueCompletion(option.value) + "; return ;;\n";
     }
   }
   return "# bash completion for orrery-cli, written by orrery-completion-gen from the\n"
@@ -53,12 +54,16 @@ std::string Script() {
          "  for ((i = 1; i < COMP_CWORD; i++)); do\n"
          "    word=${COMP_WORDS[i]}\n"
          "    case \"${path:+$path }$word\" in\n"
-         "    " + paths + ") path=\"${path:+$path }$word\" ;;\n"
+         "    " +
+         paths +
+         ") path=\"${path:+$path }$word\" ;;\n"
          "    esac\n"
          "  done\n"
-         "  case \"$path $prev\" in\n" + values +
+         "  case \"$path $prev\" in\n" +
+         values +
          "  esac\n"
-         "  case \"$path\" in\n" + words +
+         "  case \"$path\" in\n" +
+         words +
          "    *) words= ;;\n"
          "  esac\n"
          "  COMPREPLY=($(compgen -W \"$words\" -- \"$cur\"))\n"

@@ -59,9 +59,11 @@ TEST(Help, EveryCommandShowsItsUsageOptionsAndExitStatus) {
     EXPECT_LE(LongestLine(help.out), 79u) << path;
     EXPECT_NE(help.out.find("\nExit status: 0 "), std::string::npos) << path;
     for (const OptionEntry& option : command.options)
-      EXPECT_NE(help.out.find("--" + std::string(option.name)), std::string::npos) << path << " --" << option.name;
+      EXPECT_NE(help.out.find("--" + std::string(option.name)), std::string::npos)
+          << path << " --" << option.name;
     for (const cli::CommandHelp* action : cli::ActionsOf(command.path))
-      EXPECT_NE(help.out.find("\n  " + std::string(action->path.substr(path.size() + 1)) + " "), std::string::npos)
+      EXPECT_NE(help.out.find("\n  " + std::string(action->path.substr(path.size() + 1)) + " "),
+                std::string::npos)
           << action->path;
     EXPECT_EQ(RunProgram("orrery-cli", "help " + path).out, help.out) << path;
     EXPECT_EQ(RunProgram("orrery-cli", path + " -h").out, help.out) << path;
@@ -74,7 +76,8 @@ TEST(Help, AMistypedOptionGivesOneLinePointingToTheHelp) {
     const CliRun run = RunProgram("orrery-cli", path + " --no-such-option 1");
     EXPECT_EQ(run.status, 2) << path;
     EXPECT_EQ(run.out, "") << path;
-    EXPECT_EQ(run.err, "orrery-cli: unknown option '--no-such-option' (try 'orrery-cli " + path + " --help')\n");
+    EXPECT_EQ(run.err, "orrery-cli: unknown option '--no-such-option' (try 'orrery-cli " + path +
+                           " --help')\n");
   }
   const CliRun program = RunProgram("orrery", "--no-such-option");
   EXPECT_EQ(program.status, ExitUsage);
@@ -86,7 +89,8 @@ TEST(Help, TheProgramsShowTheirHelpAndVersion) {
   ASSERT_EQ(overview.status, 0);
   for (const cli::CommandHelp& command : cli::CommandHelps()) {
     if (command.path.find(' ') == std::string_view::npos) {
-      EXPECT_NE(overview.out.find("\n  " + std::string(command.path) + " "), std::string::npos) << command.path;
+      EXPECT_NE(overview.out.find("\n  " + std::string(command.path) + " "), std::string::npos)
+          << command.path;
     }
   }
   EXPECT_EQ(RunProgram("orrery-cli", "-h").out, overview.out);
@@ -114,7 +118,8 @@ TEST(ManualPage, EveryCommandAndOptionHasItsEntry) {
     const std::string section = ManualSection(cliPage, command.path);
     ASSERT_NE(section, "") << "no section for " << command.path;
     for (const OptionEntry& option : command.options)
-      EXPECT_NE(section.find(RoffOption(option.name)), std::string::npos) << command.path << " --" << option.name;
+      EXPECT_NE(section.find(RoffOption(option.name)), std::string::npos)
+          << command.path << " --" << option.name;
   }
   const std::string programPage = ReadManualPage("orrery.1");
   ASSERT_NE(programPage.find(".TH ORRERY \"1\""), std::string::npos) << "no orrery(1)";
