@@ -55,7 +55,7 @@ check_programs() {
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" > /dev/null
 share=$prefix/share
-for file in bin/orrery bin/orrery-cli share/man/man1/orrery.1 share/man/man1/orrery-cli.1 \
+for file in bin/orrery bin/orrery-cli share/man/man1/orrery.1.gz share/man/man1/orrery-cli.1.gz \
   share/applications/orrery.desktop share/metainfo/org.quorvel.Orrery.metainfo.xml \
   share/icons/hicolor/48x48/apps/orrery.png share/icons/hicolor/256x256/apps/orrery.png \
   share/bash-completion/completions/orrery-cli; do
