@@ -6,7 +6,9 @@ JOBS ?= $(shell nproc)
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test test-setup bench fuzz clean
+PREFIX ?= /usr/local
+
+.PHONY: all deps build run test test-setup bench fuzz install package clean
 
 all: build
 
@@ -57,6 +59,14 @@ fuzz: deps
 	  $$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $$options \
 	    $(FUZZ_BUILD)/corpus/$$name $$seeds || exit 1; \
 	done
+
+# The programs, manual pages, desktop entry, icon, metainfo and completion
+# under PREFIX; `make package` builds $(BUILD)/orrery_VERSION_amd64.deb.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "dialogs/install_dialogs.h"
+#include "foundation/version.h"
 #include "shell/program.h"
 
 int main(int argc, char** argv) {
@@ -10,6 +11,14 @@ int main(int argc, char** argv) {
   if (!parsed.error.empty()) {
     std::fprintf(stderr, "orrery: %s\n", parsed.error.c_str());
     return orrery::ExitUsage;
+  }
+  if (parsed.request == orrery::Request::Help) {
+    std::fputs(orrery::ProgramHelpText().c_str(), stdout);
+    return 0;
+  }
+  if (parsed.request == orrery::Request::Version) {
+    std::printf("orrery %s\n", orrery::ProgramVersion);
+    return 0;
   }
   orrery::InstallDialogs();
   return orrery::RunProgram(parsed.options);

@@ -93,24 +93,75 @@ std::optional<platform::SystemTime> ParseClock(const std::string& text) {
   return t;
 }
 
+const OptionTable& ProgramOptionTable() {
+  static const OptionTable table = {
+      {"home", "DIR",
+       "the folder of the chart file and settings (default $XDG_DATA_HOME/orrery, or "
+       "~/.local/share/orrery); one program runs per folder"},
+      {"lang", "LANG", "stores the language of the astrological terms, en or de, before start-up"},
+      {"scale", "N", "screen pixels per pixel of the 240 x 320 screen in the window, 1 to 8 (default 2)"},
+      {"clock", "MOMENT",
+       "fixes the system clock at this Universal Time: YYYY-MM-DDTHH:MM or YYYY-MM-DDTHH:MM:SS"},
+      {"headless", "", "runs without a window, driven by --script"},
+      {"script", "FILE",
+       "with --headless: taps, keys and commands, one a line (tap X Y, key NAME, text TEXT, "
+       "command ID, shot NAME, quit, ...)"},
+      {"shots", "DIR", "where the script's \"shot NAME\" writes NAME.png (default the current folder)"},
+      {"events", "FILE", "writes a line for each dialog opened or closed and each view change to FILE"},
+      {"help", "", "shows this help (also -h)"},
+      {"version", "", "shows the version"},
+  };
+  return table;
+}
+
+std::string ProgramHelpText() {
+  return "Usage: orrery [--home DIR] [--lang en|de] [--scale N] [--clock MOMENT]\n"
+         "   or: orrery --headless [--home DIR] [--script FILE] [--shots DIR]\n"
+         "        [--events FILE]\n"
+         "\n"
+         "A natal-astrology program for a 240 x 320 handheld screen: birth charts\n"
+         "from a date, time and place of a built-in world atlas, up to 200 stored\n"
+         "charts, five views. It opens in a window (the mouse is the stylus, the\n"
+         "keyboard the input panel), or runs headless from a script.\n"
+         "\nOptions:\n" +
+         FormatOptions(ProgramOptionTable()) +
+         "\n"
+         "Exit status:\n"
+         "  0  a normal end (also when another orrery uses the folder and was asked\n"
+         "     to come to the front)\n"
+         "  1  the script failed\n"
+         "  2  bad command line\n"
+         "  3  no display for the window\n"
+         "\n"
+         "Examples:\n"
+         "  orrery\n"
+         "  orrery --headless --home /tmp/charts --script views.script --shots out\n";
+}
+
 ParsedOptions ParseProgramOptions(int argc, const char* const* argv) {
   ParsedOptions parsed;
   ProgramOptions& o = parsed.options;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    const auto value = [&]() -> const char* {
-      if (i + 1 >= argc) {
-        parsed.error = arg + " needs a value";
-        return nullptr;
-      }
-      return argv[++i];
-    };
-    if (arg == "--headless") {
-      o.headless = true;
+    const OptionEntry* entry =
+        arg.starts_with("--") ? FindOption(ProgramOptionTable(), arg.substr(2)) : nullptr;
+    if (arg == "-h" || arg == "--help" || arg == "--version") {
+      parsed.request = arg == "--version" ? Request::Version : Request::Help;
+      return parsed;
+    }
+    if (!entry) {
+      parsed.error = "unknown option '" + arg + "' (try 'orrery --help')";
+      return parsed;
+    }
+    if (entry->value.empty()) {
+      o.headless = true;  // the one flag besides --help and --version
       continue;
     }
-    const char* v = value();
-    if (!v) return parsed;
+    if (i + 1 >= argc) {
+      parsed.error = arg + " needs a value";
+      return parsed;
+    }
+    const char* v = argv[++i];
     if (arg == "--home") {
       o.home = v;
     } else if (arg == "--script") {
@@ -126,7 +177,7 @@ ParsedOptions ParseProgramOptions(int argc, const char* const* argv) {
     } else if (arg == "--clock" && ParseClock(v)) {
       o.clock = ParseClock(v);
     } else {
-      parsed.error = "bad argument '" + arg + " " + v + "'";
+      parsed.error = "bad argument '" + arg + " " + v + "' (try 'orrery --help')";
       return parsed;
     }
   }

@@ -2,20 +2,8 @@
 // program per home, and the host it runs on (an SDL2 window, or headless
 // with a script).
 //
-//   orrery [--home DIR] [--lang en|de] [--scale N] [--clock YYYY-MM-DDTHH:MM]
-//   orrery --headless [--home DIR] [--script FILE] [--shots DIR] [...]
-//   orrery ... --events FILE
-//
-// --home     where the chart file and settings live (default
-//            $XDG_DATA_HOME/orrery, or ~/.local/share/orrery)
-// --lang     stores the language of the astrological terms in the settings
-//            before start-up (the program itself has no command for it)
-// --scale    the SDL2 window's pixels per screen pixel (default 2)
-// --clock    fixes the system clock at this Universal Time (scripted runs)
-// --script   the headless input, one command a line (headless_host.h)
-// --shots    where the script's "shot NAME" writes NAME.png (default .)
-// --events   writes a line for each dialog opened or closed and each view
-//            change to FILE (program_events.h)
+// Its options, with their meaning, are in ProgramOptionTable() (program.cpp),
+// which `orrery --help` and the manual page print.
 //
 // Exit codes: 0 after a normal end (also when another program holds the
 // home and was asked to come to the front), 1 when the script failed, 2 for
@@ -25,6 +13,7 @@
 #include <optional>
 #include <string>
 
+#include "foundation/option_table.h"
 #include "shell/platform/clock.h"
 
 namespace orrery {
@@ -44,11 +33,20 @@ struct ProgramOptions {
   std::optional<platform::SystemTime> clock;
 };
 
+// What the command line asks for besides a run.
+enum class Request { Run, Help, Version };
+
 // The options of a command line, or an error message.
 struct ParsedOptions {
   ProgramOptions options;
+  Request request = Request::Run;
   std::string error;
 };
+// The options the command line may hold, with their help: the parser
+// accepts only these, and --help and the manual page list them.
+const OptionTable& ProgramOptionTable();
+// orrery --help.
+std::string ProgramHelpText();
 ParsedOptions ParseProgramOptions(int argc, const char* const* argv);
 
 // "YYYY-MM-DDTHH:MM" (seconds optional); nothing when malformed.

@@ -19,7 +19,7 @@ constexpr png_uint_32 kMaxSide = 16384;
 
 // libpng reports errors by longjmp; these functions keep no C++ objects with
 // destructors alive between setjmp and the libpng calls that may jump.
-bool WriteRows(FILE* f, const Surface& s, std::vector<png_bytep>& rows) {
+bool WriteRows(FILE* f, int width, int height, int colourType, std::vector<png_bytep>& rows) {
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   if (!png) return false;
   png_infop info = png_create_info_struct(png);
@@ -28,7 +28,7 @@ bool WriteRows(FILE* f, const Surface& s, std::vector<png_bytep>& rows) {
     return false;
   }
   png_init_io(png, f);
-  png_set_IHDR(png, info, png_uint_32(s.Width()), png_uint_32(s.Height()), 8, PNG_COLOR_TYPE_RGB,
+  png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8, colourType,
                PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
   png_write_image(png, rows.data());
@@ -71,31 +71,51 @@ bool ReadRows(FILE* f, std::vector<unsigned char>& pixels, std::vector<png_bytep
   return true;
 }
 
-}  // namespace
-
-bool WritePng(const std::string& path, const Surface& surface) {
-  if (surface.Width() == 0 || surface.Height() == 0) return false;
-  std::vector<unsigned char> bytes(size_t(surface.Width()) * surface.Height() * 3);
-  std::vector<png_bytep> rows(surface.Height());
-  for (int y = 0; y < surface.Height(); ++y) {
-    rows[y] = &bytes[size_t(y) * surface.Width() * 3];
-    for (int x = 0; x < surface.Width(); ++x) {
-      const Colour c = surface.Pixel(x, y);
-      rows[y][x * 3] = c.r;
-      rows[y][x * 3 + 1] = c.g;
-      rows[y][x * 3 + 2] = c.b;
-    }
-  }
+// Writes 8-bit samples, `channels` per pixel (3: RGB, 4: RGBA), row by row,
+// through a temporary file renamed into place.
+bool WriteSamples(const std::string& path, int width, int height, int channels,
+                  std::vector<unsigned char>& bytes) {
+  std::vector<png_bytep> rows(height);
+  for (int y = 0; y < height; ++y) rows[y] = &bytes[size_t(y) * width * channels];
   const std::string temp = path + ".tmp";
   File f(std::fopen(temp.c_str(), "wb"));
   if (!f) return false;
-  const bool ok = WriteRows(f.get(), surface, rows) && std::fflush(f.get()) == 0;
+  const int colourType = channels == 4 ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB;
+  const bool ok = WriteRows(f.get(), width, height, colourType, rows) && std::fflush(f.get()) == 0;
   const bool closed = std::fclose(f.release()) == 0;
   if (!ok || !closed || std::rename(temp.c_str(), path.c_str()) != 0) {
     std::remove(temp.c_str());
     return false;
   }
   return true;
+}
+
+}  // namespace
+
+bool WritePng(const std::string& path, const Surface& surface) {
+  if (surface.Width() == 0 || surface.Height() == 0) return false;
+  std::vector<unsigned char> bytes;
+  bytes.reserve(size_t(surface.Width()) * surface.Height() * 3);
+  for (int y = 0; y < surface.Height(); ++y) {
+    for (int x = 0; x < surface.Width(); ++x) {
+      const Colour c = surface.Pixel(x, y);
+      bytes.insert(bytes.end(), {c.r, c.g, c.b});
+    }
+  }
+  return WriteSamples(path, surface.Width(), surface.Height(), 3, bytes);
+}
+
+bool WritePng(const std::string& path, const Image& image) {
+  if (image.Empty()) return false;
+  std::vector<unsigned char> bytes;
+  bytes.reserve(size_t(image.Width()) * image.Height() * 4);
+  for (int y = 0; y < image.Height(); ++y) {
+    for (int x = 0; x < image.Width(); ++x) {
+      const Colour c = image.Pixel(x, y);
+      bytes.insert(bytes.end(), {c.r, c.g, c.b, image.Alpha(x, y)});
+    }
+  }
+  return WriteSamples(path, image.Width(), image.Height(), 4, bytes);
 }
 
 std::optional<Surface> ReadPng(const std::string& path) {

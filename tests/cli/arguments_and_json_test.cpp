@@ -17,7 +17,7 @@ Arguments Make(std::initializer_list<const char*> list) {
   storage.assign(list.begin(), list.end());
   pointers.clear();
   for (std::string& s : storage) pointers.push_back(s.data());
-  return Arguments(static_cast<int>(pointers.size()), pointers.data());
+  return Arguments(*FindCommandHelp("positions"), static_cast<int>(pointers.size()), pointers.data());
 }
 
 TEST(Arguments, TakesOptionsFlagsAndReportsLeftovers) {
@@ -25,8 +25,8 @@ TEST(Arguments, TakesOptionsFlagsAndReportsLeftovers) {
   EXPECT_EQ(args.Take("ut").value(), "2000-01-01T12:00");
   EXPECT_TRUE(args.Flag("json"));
   EXPECT_FALSE(args.Flag("julian"));
-  EXPECT_FALSE(args.Take("lat").has_value());
-  EXPECT_EQ(args.Problem(), "unexpected argument 'extra'");
+  EXPECT_FALSE(args.Flag("now"));
+  EXPECT_EQ(args.Problem(), "unexpected argument 'extra' (try 'orrery-cli positions --help')");
   EXPECT_EQ(args.TakePositional().value(), "extra");
   EXPECT_EQ(args.Problem(), "");
 }
@@ -35,7 +35,24 @@ TEST(Arguments, OptionWithoutValueIsAProblem) {
   Arguments args = Make({"--json", "--ut"});
   EXPECT_FALSE(args.Take("ut").has_value());
   EXPECT_TRUE(args.Flag("json"));
-  EXPECT_EQ(args.Problem(), "option --ut needs a value");
+  EXPECT_EQ(args.Problem(), "option --ut needs a value (try 'orrery-cli positions --help')");
+}
+
+// Only what the command's table declares can be taken, and only as declared.
+TEST(Arguments, UndeclaredOptionsCannotBeTaken) {
+  const struct {
+    bool flag;
+    const char* name;
+    const char* problem;
+  } cases[] = {
+      {false, "lat", "option --lat is not declared for 'orrery-cli positions' with a value"},
+      {true, "ut", "option --ut is not declared for 'orrery-cli positions' as a flag"},
+  };
+  for (const auto& c : cases) {
+    Arguments args = Make({"--lat", "51N29", "--ut", "x"});
+    EXPECT_FALSE(c.flag ? args.Flag(c.name) : args.Take(c.name).has_value()) << c.name;
+    EXPECT_EQ(args.Problem(), std::string(c.problem) + " (try 'orrery-cli positions --help')");
+  }
 }
 
 TEST(JsonWriter, NestsSeparatesAndEscapes) {
@@ -61,7 +78,7 @@ TEST(OrreryCli, UnknownCommandExitsWithTwo) {
   cli_test::CliRun run = cli_test::RunOrreryCli("no-such-command");
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "orrery-cli: unknown command 'no-such-command'\n");
+  EXPECT_EQ(run.err, "orrery-cli: unknown command 'no-such-command' (try 'orrery-cli --help')\n");
 }
 
 }  // namespace

@@ -203,14 +203,14 @@ TEST(ChartCommand, PolarPlaceFallsBackToPorphyry) {
 TEST(ChartCommand, BadInputGivesOneLineAndExitCodeTwo) {
   const std::string base = "chart --name X --lon 0W07 ";
   const char* cases[][2] = {
-      {"--date 2000-01-01 --time 12:00 --lat 51N29 --frobnicate 1", "unexpected argument '--frobnicate'"},
+      {"--date 2000-01-01 --time 12:00 --lat 51N29 --frobnicate 1", "unknown option '--frobnicate' (try 'orrery-cli chart --help')"},
       {"--date 2000-1 --time 12:00 --lat 51N29", "invalid --date '2000-1' (expected YYYY-MM-DD)"},
       {"--date 2000-01-01 --time 12:75 --lat 51N29", "minute 75 out of range 0..59"},
       {"--date 2000-01-01 --time 12:00 --lat 77N01", "latitude 77 degrees 1 beyond 77 degrees 00"},
       {"--date 2000-01-01 --time 12:00 --lat 51N29 --corr 7,parsecs,N", "unknown distance unit 'parsecs'"},
       {"--date 2000-01-01 --time 12:00 --lat 51N29 --house-system 9", "unknown house system '9'"},
-      {"--date 2000-01-01 --time 12:00 --time 13:00 --lat 51N29", "unexpected argument '--time'"},
-      {"--batch /no/such/file", "unexpected argument '--name'"},
+      {"--date 2000-01-01 --time 12:00 --time 13:00 --lat 51N29", "unexpected argument '--time' (try 'orrery-cli chart --help')"},
+      {"--batch /no/such/file", "unexpected argument '--name' (try 'orrery-cli chart --help')"},
   };
   for (const auto& c : cases) {
     CliRun run = Cli(base + c[0]);

@@ -1,4 +1,4 @@
-// Runs the real orrery-cli binary for the command tests.
+// Runs the real orrery-cli (or orrery) binary for the command tests.
 #pragma once
 
 #include <stdlib.h>
@@ -26,13 +26,14 @@ inline std::string ReadStream(FILE* file) {
   return text;
 }
 
-// orrery-cli with the arguments (shell words: quotes and redirections of the
-// standard input work). Standard error goes to err, or with Merged into out
-// in the order written.
-inline CliRun RunOrreryCli(const std::string& arguments, Stderr mode = Stderr::Apart) {
+// A program of the build (orrery-cli, orrery) with the arguments (shell
+// words: quotes and redirections of the standard input work). Standard
+// error goes to err, or with Merged into out in the order written.
+inline CliRun RunProgram(const std::string& program, const std::string& arguments,
+                         Stderr mode = Stderr::Apart) {
   CliRun run;
   std::string errPath;
-  std::string command = std::string(ORRERY_BIN_DIR) + "/orrery-cli " + arguments;
+  std::string command = std::string(ORRERY_BIN_DIR) + "/" + program + " " + arguments;
   if (mode == Stderr::Merged) {
     command += " 2>&1";
   } else {
@@ -58,6 +59,10 @@ inline CliRun RunOrreryCli(const std::string& arguments, Stderr mode = Stderr::A
     std::remove(errPath.c_str());
   }
   return run;
+}
+
+inline CliRun RunOrreryCli(const std::string& arguments, Stderr mode = Stderr::Apart) {
+  return RunProgram("orrery-cli", arguments, mode);
 }
 
 }  // namespace orrery::cli_test

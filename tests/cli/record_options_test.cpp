@@ -10,8 +10,8 @@
 namespace orrery::cli {
 namespace {
 
-// Parses a command line of record and chart options; returns the first
-// problem, as the chart command reports it.
+// Parses a command line of record and chart options (those of render, which
+// has no --city); returns the first problem, as the command reports it.
 struct Parsed {
   ChartRecord record{};
   ChartSettings settings;
@@ -21,7 +21,7 @@ struct Parsed {
 Parsed Parse(std::vector<std::string> words) {
   std::vector<char*> argv;
   for (std::string& w : words) argv.push_back(w.data());
-  Arguments args(static_cast<int>(argv.size()), argv.data());
+  Arguments args(*FindCommandHelp("render"), static_cast<int>(argv.size()), argv.data());
   Parsed p;
   std::string recordProblem = TakeRecordOptions(args, p.record);
   std::string settingsProblem = TakeChartSettings(args, p.settings);
@@ -122,10 +122,10 @@ TEST(RecordOptions, BadValuesNameTheirProblem) {
   EXPECT_EQ(Parse(With(Eclipse(), "--house-system", "topocentric")).problem,
             "unknown house system 'topocentric'");
   EXPECT_EQ(Parse(With(Eclipse(), "--name", "   ")).problem, "the chart needs a name");
-  EXPECT_EQ(Parse(With(Eclipse(), "--bogus", "1")).problem, "unexpected argument '--bogus'");
+  EXPECT_EQ(Parse(With(Eclipse(), "--bogus", "1")).problem, "unexpected argument '--bogus' (try 'orrery-cli render --help')");
   std::vector<std::string> noValue = Eclipse();
   noValue.push_back("--lang");
-  EXPECT_EQ(Parse(noValue).problem, "option --lang needs a value");
+  EXPECT_EQ(Parse(noValue).problem, "option --lang needs a value (try 'orrery-cli render --help')");
   noValue = Eclipse();
   noValue.erase(noValue.begin(), noValue.begin() + 2);
   EXPECT_EQ(Parse(noValue).problem, "missing --name");
