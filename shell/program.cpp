@@ -13,6 +13,7 @@
 #include "shell/program_events.h"
 #include "shell/single_instance.h"
 #include "shell/startup.h"
+#include "store/chart_changes.h"
 #include "store/settings.h"
 #include "store/settings_record.h"
 #include "store/store_home.h"
@@ -144,9 +145,13 @@ int RunProgram(const ProgramOptions& options) {
 
   InstanceGuard guard(home);
   if (guard.OtherInstance()) {
-    if (!guard.AskToComeToFront()) {
-      std::fprintf(stderr, "orrery: another orrery uses %s\n", home.c_str());
+    const bool asked = guard.AskToComeToFront();
+    // A scripted run that cannot run its script has failed.
+    if (options.headless) {
+      std::fprintf(stderr, "orrery: another orrery uses %s; the script is not run\n", home.c_str());
+      return ExitHomeInUse;
     }
+    if (!asked) std::fprintf(stderr, "orrery: another orrery uses %s\n", home.c_str());
     return 0;
   }
   if (options.language >= 0) StoreLanguage(options.language);
@@ -162,9 +167,10 @@ int RunProgram(const ProgramOptions& options) {
 
   if (options.headless) {
     platform::HeadlessHost host;
-    if (!options.script.empty() && !host.LoadScript(options.script)) {
-      std::fprintf(stderr, "orrery: cannot read the script %s\n", options.script.c_str());
-      return ExitScriptFailed;
+    if (const std::string problem = options.script.empty() ? "" : host.LoadScript(options.script);
+        !problem.empty()) {
+      std::fprintf(stderr, "orrery: --script: %s\n", problem.c_str());
+      return ExitUsage;
     }
     host.SetShotDirectory(options.shots);
     platform::AddDialogCommands(host);
@@ -172,6 +178,11 @@ int RunProgram(const ProgramOptions& options) {
     if (!host.Error().empty()) {
       std::fprintf(stderr, "orrery: %s\n", host.Error().c_str());
       return ExitScriptFailed;
+    }
+    if (FailedChartSaves() > 0) {
+      std::fprintf(stderr, "orrery: %d change(s) could not be saved to %s%s\n", FailedChartSaves(),
+                   ChartFilePath().c_str(), ChartChangesWaiting() ? "; some are lost" : "");
+      return ExitChartsNotSaved;
     }
     return code;
   }

@@ -103,6 +103,9 @@ int LoadSettings() {
 }
 
 int LoadSettingsAtStartup() {
+  // The defaults first: a first run stores the live tables as they are.
+  ResetOrbsToDefaults();
+  ResetPointsToDefaults();
   settingsRecord = SettingsRecord{};
   int result = LoadSettings();
   if (result == 503) SaveSettings();

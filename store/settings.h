@@ -27,8 +27,9 @@ int LoadSettings();
 // at most 356 bytes of value, is unscrambled, validated and spread.
 void LoadSettingsBytes(const std::uint8_t* value, std::size_t size);
 
-// The start-up order: the record zeroed, the settings loaded, and on a first
-// run (503) the defaults stored at once. Returns LoadSettings' result.
+// The start-up order: the live orbs and factor points take their defaults,
+// the record is zeroed, the settings loaded, and on a first run (503) the
+// defaults stored at once (never tables that were not yet set). Returns LoadSettings' result.
 int LoadSettingsAtStartup();
 
 // The record into the live settings, each field made valid on the way:
