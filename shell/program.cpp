@@ -180,8 +180,9 @@ int RunProgram(const ProgramOptions& options) {
       return ExitScriptFailed;
     }
     if (FailedChartSaves() > 0) {
-      std::fprintf(stderr, "orrery: %d change(s) could not be saved to %s%s\n", FailedChartSaves(),
-                   ChartFilePath().c_str(), ChartChangesWaiting() ? "; some are lost" : "");
+      std::fprintf(stderr, "orrery: %d save(s) of the charts to %s failed%s\n", FailedChartSaves(),
+                   ChartFilePath().c_str(),
+                   ChartChangesWaiting() ? "; the changes not saved by the end are lost" : "");
       return ExitChartsNotSaved;
     }
     return code;

@@ -21,7 +21,7 @@ std::string LoadNotice(const ChartFileStatus& status, const std::filesystem::pat
   using State = ChartFileStatus::State;
   if (status.state == State::Unreadable) {
     return "The chart file " + path.string() + " cannot be read: " + status.problem +
-           ". It is left as it is; charts you store are kept until it can be read.";
+           ". It is left as it is: charts stored now are not saved until it can be read.";
   }
   if (status.state != State::Repaired) return {};
   std::string text = "The chart file " + path.string() + " was damaged and is repaired: " +

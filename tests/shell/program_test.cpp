@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "chart/aspects.h"
+#include "chart/object_info.h"
 #include "foundation/localized_strings.h"
 #include "shell/platform/png_io.h"
 #include "shell/program.h"
@@ -93,6 +95,11 @@ TEST_F(ProgramTest, LangStoresTheLanguageInTheSettings) {
   SetStoreHome(home_.Path() / "home");
   EXPECT_EQ(LoadSettings(), 0);
   EXPECT_EQ(settingsRecord.language, German);
+  // On a new home the stored orbs and points are the defaults, never tables not yet set.
+  for (int a = 0; a < AspectRowCount; ++a) {
+    for (int b = 0; b < BodyCount; ++b) EXPECT_EQ(settingsRecord.orbs[a][b], aspectInfo[a].defaultOrbs[b]);
+  }
+  for (int k = 0; k < BodyCount; ++k) EXPECT_EQ(settingsRecord.points[k], objectInfo[k].defaultPoints);
   // A later start without --lang keeps it.
   ASSERT_EQ(RunScript("quit\n").code, 0);
   EXPECT_EQ(LoadSettings(), 0);
