@@ -22,7 +22,6 @@
 #include "foundation/error_log.h"
 #include "foundation/input_file.h"
 #include "foundation/wide_string.h"
-#include "store/atomic_file.h"
 #include "store/chart_changes.h"
 #include "store/chart_file.h"
 #include "store/chart_file_check.h"
@@ -30,6 +29,7 @@
 #include "store/chart_store.h"
 #include "store/store_home.h"
 #include "store/store_notice.h"
+#include "store/stored_file.h"
 
 namespace orrery::cli {
 
@@ -301,10 +301,11 @@ int Import(Arguments& args) {
 
 int Verify(Arguments& args) {
   if (std::string problem = args.Problem(); !problem.empty()) return UsageError(problem);
-  std::optional<std::vector<std::uint8_t>> bytes =
-      ReadFilePrefix(ChartFilePath(), MaxVerifiedBytes);
-  if (!bytes) return Failure("cannot read " + ChartFilePath().string());
-  ChartFileReport report = InspectChartFile(bytes->data(), bytes->size());
+  StoredFile file = ReadStoredFile(ChartFilePath(), MaxVerifiedBytes);
+  if (file.status == StoredFile::Status::Missing) return Failure("there is no " + ChartFilePath().string());
+  if (file.status == StoredFile::Status::Unreadable)
+    return Failure("cannot read " + ChartFilePath().string() + ": " + file.problem);
+  ChartFileReport report = InspectChartFile(file.bytes.data(), file.bytes.size());
   std::printf("%s: %zu bytes, %d slots, checksum %s\n", ChartFilePath().string().c_str(),
               report.size, report.slotCount, report.checksumValid ? "valid" : "INVALID");
   for (const ChartFileProblem& p : report.problems) {

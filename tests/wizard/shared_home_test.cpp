@@ -27,20 +27,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Grace Hopper, typed on the Name page, New York City on the City page.
-constexpr const char* GraceScript = R"(
-settext 1018 Grace Hopper
-settext 1019 1906
-settext 1020 12
-settext 1021 9
-settext 1022 5
-settext 1023 0
-select 1024 2
-page City
-settext 1054 New York City
-ok
-)";
-
 std::string ReadText(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -73,7 +59,7 @@ TEST_F(SharedHomeTest, TheProgramKeepsWhatTheCliStoredAndDeletedWhileItRan) {
   ASSERT_EQ(Cli("add --name 'Also from the CLI'" + chart), 0);  // 9
   ASSERT_EQ(Cli("delete 6"), 0);
 
-  RunNew(GraceScript);
+  RunNew(GraceHopperScript);
   const std::map<std::int32_t, std::u16string> expected = {
       {7, u"Edda Morlan"}, {8, u"From the CLI"}, {9, u"Also from the CLI"}, {10, u"Grace Hopper"}};
   EXPECT_EQ(chartSlots[0].record.id, 10);  // the next id of the file, not of the program's memory
@@ -96,7 +82,7 @@ TEST_F(SharedHomeRunTest, ProblemsWithTheChartFileAreShownAndFailTheRun) {
     long notices;
   } cases[] = {
       {"a folder in its place", [](const fs::path& p) { fs::create_directories(p); },
-       std::string("ok\ncommand 40017\n") + GraceScript + "ok\nquit\n", ExitChartsNotSaved, 2},
+       std::string("ok\ncommand 40017\n") + GraceHopperScript + "ok\nquit\n", ExitChartsNotSaved, 2},
       {"a damaged file", [](const fs::path& p) {
          fs::create_directories(p.parent_path());
          std::ofstream(p, std::ios::binary) << std::string(16 + 452, 'x');
