@@ -366,6 +366,9 @@ void MainWindow::PaintBufferedView(DrawContext& dc, int view, const char16_t* ti
 }
 
 void MainWindow::CleanUp() {
+  // A save that fails while closing is told by the exit (program.h), not by
+  // a notice to a window that is going.
+  SetStoreNoticeHook(nullptr);
   if (saveAtExit_) CloseStore();
   ReleaseDrawingResources();
   if (mainWindow == this) mainWindow = nullptr;

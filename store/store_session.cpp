@@ -12,6 +12,7 @@ namespace orrery {
 void StartStore() {
   LoadSettingsAtStartup();
   ResetChartChanges();
+  TakeStoreNotice();  // none left over from an earlier start in this process
   LoadChartFile();
   PostStoreNotice(LoadNotice(LastChartFileStatus(), ChartFilePath()));
   ChooseStartChart(settingsRecord.currentChartKey);
