@@ -35,7 +35,8 @@ namespace orrery::cli {
 
 namespace {
 
-constexpr std::size_t MaxImportBytes = 16 << 20;
+// An export of all 200 charts is about 150 kB; far more is no chart list.
+constexpr std::size_t MaxImportBytes = 4 << 20;
 // Far beyond the longest chart file (90416 bytes): enough to tell how damaged it is.
 constexpr std::size_t MaxVerifiedBytes = 64 << 20;
 constexpr std::size_t NameColumn = 31;

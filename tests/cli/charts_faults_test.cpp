@@ -204,10 +204,10 @@ TEST_F(ChartsFaultsTest, InputsMustBeFilesAndTakeBoundedMemory) {
   std::ofstream(commas) << std::string(10 << 20, ',') << "\n";
   std::ofstream(values) << "[" << [] {
     std::string s;
-    for (int i = 0; i < 7 << 20; ++i) s += "0,";
+    for (int i = 0; i < 3 << 19; ++i) s += "0,";
     return s;
   }() << "0]";
-  std::ofstream(huge) << "\"" << std::string(17 << 20, 'x') << "\"";
+  std::ofstream(huge) << "\"" << std::string(5 << 20, 'x') << "\"";
   std::ofstream(script) << std::string(17 << 20, '#');
   const std::string cli = Bin + "/orrery-cli ", program = Bin + "/orrery --headless --home '" + Home().string() + "' ";
   const struct {
@@ -221,7 +221,7 @@ TEST_F(ChartsFaultsTest, InputsMustBeFilesAndTakeBoundedMemory) {
       {cli + "chart --batch - <" + commas.string(), 1, ""},
       {Cli() + "import " + dir_.string(), 2, "is a folder, not a file"},
       {Cli() + "import " + values.string(), 2, "more than 100000 values"},
-      {Cli() + "import " + huge.string(), 2, "larger than 16 MB"},
+      {Cli() + "import " + huge.string(), 2, "larger than 4 MB"},
       {program + "--script " + dir_.string(), 2, "is a folder, not a file"},
       {program + "--script /dev/zero", 2, "is not a regular file"},
       {program + "--script " + script.string(), 2, "longer than 65536 bytes"},
