@@ -117,19 +117,30 @@ TEST_F(ChartsFaultsTest, AChartFileThatCannotBeReadStopsEveryCommandAndStaysAsIt
     GTEST_SKIP() << "running as root without setpriv: no unprivileged user to test permissions with";
   fs::permissions(dir_, fs::perms::all);
   fs::permissions(Home(), fs::perms::all);
+  // The program only looks: it closes the notice about the file and quits.
+  const fs::path look = dir_ / "look.script";
+  std::ofstream(look) << "ok\nquit\n";
+  fs::permissions(look, fs::perms::all);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     fs::remove_all(ChartFile());
     c.make(ChartFile());
     const fs::file_status before = fs::symlink_status(ChartFile());
+    const std::string bytes = fs::is_regular_file(before) ? ReadText(ChartFile()) : "";
     const std::string user = c.unprivileged ? AsUnprivileged() : "";
     for (const std::string& action : {std::string("add --name X ") + Chart, std::string("list")}) {
       Measured r = RunMeasured(user + Cli() + action, dir_);
       EXPECT_EQ(r.status, 1) << action << ": " << r.err;
       EXPECT_NE(r.err.find("cannot read " + ChartFile().string()), std::string::npos) << r.err;
     }
+    Measured program = RunMeasured(user + Bin + "/orrery --headless --home '" + Home().string() +
+                                       "' --script " + look.string(), dir_);
+    EXPECT_EQ(program.status, 0) << program.err;
     EXPECT_EQ(fs::symlink_status(ChartFile()).type(), before.type());
     EXPECT_EQ(fs::symlink_status(ChartFile()).permissions(), before.permissions());
+    if (fs::is_regular_file(before)) {
+      EXPECT_EQ(ReadText(ChartFile()), bytes);
+    }
     EXPECT_EQ(TempFiles(), 0u);
   }
 }
