@@ -66,9 +66,9 @@ std::string HeadlessHost::LoadScript(const std::string& path) {
   std::size_t total = 0;
   std::string line;
   for (LineRead read; (read = ReadBoundedLine(f, line, kMaxScriptLine)) != LineRead::End;) {
-    const std::string where = "script line " + std::to_string(lines.size() + 1);
     if (read == LineRead::TooLong)
-      return where + " is longer than " + std::to_string(kMaxScriptLine) + " bytes";
+      return "script line " + std::to_string(lines.size() + 1) + " is longer than " +
+             std::to_string(kMaxScriptLine) + " bytes";
     if (lines.size() == kMaxScriptLines)
       return "the script has more than " + std::to_string(kMaxScriptLines) + " lines";
     total += line.size() + 1;
