@@ -10,11 +10,16 @@
 #include <functional>
 #include <iterator>
 #include <map>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "chart/chart_record.h"
 #include "chart/chart_slot.h"
 #include "foundation/wide_string.h"
+#include "dialogs/chart_select.h"
+#include "shell/platform/desktop.h"
+#include "shell/platform/list_view.h"
 #include "shell/program.h"
 #include "shell/shell_ids.h"
 #include "store/chart_file.h"
@@ -58,6 +63,17 @@ TEST_F(SharedHomeTest, TheProgramKeepsWhatTheCliStoredAndDeletedWhileItRan) {
   ASSERT_EQ(Cli("add --name 'From the CLI'" + chart), 0);  // 8
   ASSERT_EQ(Cli("add --name 'Also from the CLI'" + chart), 0);  // 9
   ASSERT_EQ(Cli("delete 6"), 0);
+
+  // The Chart select list shows the home as it is now: 5 samples, 7, 8, 9.
+  std::vector<std::u16string> rows;
+  look_ = [&](platform::Desktop& d) {
+    auto& list = static_cast<platform::ListView&>(*d.ActiveWindow()->Child(ChartListId));
+    for (int row = 0; row < list.RowCount(); ++row) rows.push_back(list.CellText(row, 0));
+  };
+  Drive("look\ncancel\n", [&] { Command(CmdSelect); });
+  // (in slot order: the CLI's deletion compacted the file)
+  EXPECT_EQ(std::multiset<std::u16string>(rows.begin() + std::min<std::size_t>(5, rows.size()), rows.end()),
+            (std::multiset<std::u16string>{u"Edda Morlan", u"From the CLI", u"Also from the CLI"}));
 
   RunNew(GraceHopperScript);
   const std::map<std::int32_t, std::u16string> expected = {
