@@ -35,8 +35,6 @@ namespace orrery::cli {
 namespace {
 
 constexpr int FirstDignityLabelId = 52;
-// A batch line holds 24 short fields; anything longer is no chart.
-constexpr std::size_t MaxBatchLine = 4096;
 const char* const ElementNames[ElementCount] = {"Fire", "Air", "Water", "Earth"};
 const char* const ModalityNames[ModalityCount] = {"Cardinal", "Fixed", "Mutable"};
 

@@ -14,6 +14,10 @@
 
 namespace orrery {
 
+// The longest line of a batch input (chart and atlas batches): their lines
+// hold a few short fields, so anything longer is no batch line.
+inline constexpr std::size_t MaxBatchLine = 4096;
+
 // Opens the regular file name for reading; empty on success, otherwise why
 // it is not an input ("'/tmp' is a folder, not a file").
 std::string OpenInputFile(const std::string& name, std::ifstream& file);

@@ -230,6 +230,8 @@ TEST_F(ChartsFaultsTest, InputsMustBeFilesAndTakeBoundedMemory) {
       {cli + "chart --batch /dev/zero", 2, "is not a regular file"},
       {cli + "chart --batch - </dev/zero", 1, ""},  // one endless line: reported on standard output
       {cli + "chart --batch - <" + commas.string(), 1, ""},
+      {cli + "atlas entry --batch " + dir_.string(), 2, "is a folder, not a file"},
+      {cli + "atlas entry --batch - </dev/zero", 1, ""},
       {Cli() + "import " + dir_.string(), 2, "is a folder, not a file"},
       {Cli() + "import " + values.string(), 2, "more than 100000 values"},
       {Cli() + "import " + huge.string(), 2, "larger than 4 MB"},
@@ -243,7 +245,7 @@ TEST_F(ChartsFaultsTest, InputsMustBeFilesAndTakeBoundedMemory) {
     EXPECT_NE(r.err.find(c.says), std::string::npos) << c.command << ": " << r.err;
     EXPECT_GT(r.peakKiB, 0) << c.command;
     EXPECT_LT(r.peakKiB, MaxInputKiB) << c.command;
-    std::printf("peak memory %6ld KiB: %s\n", r.peakKiB, c.command.substr(c.command.rfind('/') + 1).c_str());
+    std::printf("peak memory %6ld KiB: %s\n", r.peakKiB, c.command.substr(Bin.size() + 1).c_str());
   }
   EXPECT_FALSE(fs::exists(ChartFile()));
 }
