@@ -24,12 +24,13 @@ std::string LoadNotice(const ChartFileStatus& status, const std::filesystem::pat
            ". It is left as it is: charts stored now are not saved until it can be read.";
   }
   if (status.state != State::Repaired) return {};
-  std::string text = "The chart file " + path.string() + " was damaged and is repaired: " +
+  std::string text = "The chart file " + path.string() + " is damaged: " +
                      DroppedText(status.droppedRecords) + ". ";
   if (status.damagedCopy.empty())
     return text + "No copy of it could be kept (" + status.problem +
            "), so it is left as it is and no change is saved.";
-  return text + "The file as it was is kept as " + status.damagedCopy.filename().string() + ".";
+  return text + "The next change saves the rest; the file as it is now is kept as " +
+         status.damagedCopy.filename().string() + ".";
 }
 
 std::string SaveFailureNotice(const std::filesystem::path& path, const std::string& cause) {
