@@ -17,7 +17,8 @@
 namespace orrery {
 
 // Gathers the live chart settings into the record and writes it, scrambled,
-// atomically. Returns 0, or 501 when the value could not be written.
+// atomically. Returns 0, or 501 when the value could not be written (also
+// when a value is there that cannot be read: it is never written over).
 int SaveSettings();
 
 // Reads the stored value (at most 356 bytes), unscrambles, validates and
