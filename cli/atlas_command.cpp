@@ -22,6 +22,7 @@
 #include "cli/json_writer.h"
 #include "cli/record_options.h"
 #include "cli/text_format.h"
+#include "foundation/input_file.h"
 #include "foundation/wide_string.h"
 
 namespace orrery::cli {
@@ -155,7 +156,14 @@ std::string BatchLine(const std::string& line) {
 
 int RunBatch(std::istream& in) {
   int status = 0;
-  for (std::string line; std::getline(in, line);) {
+  std::string line;
+  for (LineRead read; (read = ReadBoundedLine(in, line, MaxBatchLine)) != LineRead::End;) {
+    if (read == LineRead::TooLong) {
+      // The rest of such an input is no batch: it ends here.
+      std::printf("%s\n", ErrorJson("line longer than " + std::to_string(MaxBatchLine) +
+                                     " bytes; the batch stops here").c_str());
+      return 1;
+    }
     if (line.empty() || line[0] == '#' || line == "\r") continue;
     std::string out = BatchLine(line);
     if (out.rfind("{\"error\"", 0) == 0) status = 1;
@@ -173,8 +181,9 @@ int RunEntry(Arguments& args) {
   if (batch) {
     if (name || near || moment) return UsageError("--batch takes no --name, --near or --moment");
     if (*batch == "-") return RunBatch(std::cin);
-    std::ifstream file(*batch);
-    if (!file) return UsageError("cannot read batch file '" + *batch + "'");
+    std::ifstream file;
+    if (std::string problem = OpenInputFile(*batch, file); !problem.empty())
+      return UsageError("--batch: " + problem);
     return RunBatch(file);
   }
   if (!name) return UsageError("missing --name");

@@ -24,6 +24,7 @@
 #include "cli/record_options.h"
 #include "cli/text_format.h"
 #include "foundation/angles.h"
+#include "foundation/input_file.h"
 #include "foundation/localized_strings.h"
 #include "foundation/numbers.h"
 #include "foundation/wide_string.h"
@@ -243,7 +244,15 @@ std::string ErrorJson(long line, const std::string& message) {
 int RunBatch(std::istream& in, const ChartSettings& settings) {
   int status = 0;
   std::string line;
-  for (long number = 1; std::getline(in, line); ++number) {
+  for (long number = 1;; ++number) {
+    const LineRead read = ReadBoundedLine(in, line, MaxBatchLine);
+    if (read == LineRead::End) break;
+    if (read == LineRead::TooLong) {
+      // The rest of such an input is no batch: it ends here.
+      std::printf("%s\n", ErrorJson(number, "line longer than " + std::to_string(MaxBatchLine) +
+                                                 " bytes; the batch stops here").c_str());
+      return 1;
+    }
     if (number == 1 && IsBatchHeader(line)) continue;
     if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
     ChartRecord record{};
@@ -286,8 +295,9 @@ int RunChart(Arguments& args) {
   if (batch) {
     ApplySettings(settings);
     if (*batch == "-") return RunBatch(std::cin, settings);
-    std::ifstream file(*batch);
-    if (!file) return UsageError("cannot read batch file '" + *batch + "'");
+    std::ifstream file;
+    if (std::string problem = OpenInputFile(*batch, file); !problem.empty())
+      return UsageError("--batch: " + problem);
     return RunBatch(file, settings);
   }
   if (sample) {

@@ -1,6 +1,7 @@
 // orrery-cli charts: lists, shows, adds, deletes, exports and imports the
-// charts of a chart file, and checks the file. Every change is written to the
-// file at once (atomically), as the program does.
+// charts of a chart file, and checks the file. Every change is saved at once
+// as the program saves it (store/chart_changes.h): under the file's lock,
+// merged with what other processes saved meanwhile, replaced atomically.
 #include "cli/charts_command.h"
 
 #include <cstdio>
@@ -12,25 +13,30 @@
 #include <vector>
 
 #include "cli/chart_command.h"
+#include "cli/chart_id.h"
 #include "cli/chart_record_json.h"
 #include "cli/json_reader.h"
 #include "cli/json_writer.h"
 #include "cli/record_options.h"
 #include "cli/text_format.h"
 #include "foundation/error_log.h"
+#include "foundation/input_file.h"
 #include "foundation/wide_string.h"
-#include "store/atomic_file.h"
+#include "store/chart_changes.h"
 #include "store/chart_file.h"
 #include "store/chart_file_check.h"
 #include "store/chart_list.h"
 #include "store/chart_store.h"
 #include "store/store_home.h"
+#include "store/store_notice.h"
+#include "store/stored_file.h"
 
 namespace orrery::cli {
 
 namespace {
 
-constexpr std::size_t MaxImportBytes = 16 << 20;
+// An export of all 200 charts is about 150 kB; far more is no chart list.
+constexpr std::size_t MaxImportBytes = 4 << 20;
 // Far beyond the longest chart file (90416 bytes): enough to tell how damaged it is.
 constexpr std::size_t MaxVerifiedBytes = 64 << 20;
 constexpr std::size_t NameColumn = 31;
@@ -69,28 +75,38 @@ std::string PlaceText(const ChartRecord& r) {
 }
 
 std::optional<std::int32_t> ParseId(const std::optional<std::string>& text) {
-  if (!text || text->empty() || text->size() > 10) return std::nullopt;
-  long long id = 0;
-  std::size_t at = (*text)[0] == '-' ? 1 : 0;
-  if (at == text->size()) return std::nullopt;
-  for (; at < text->size(); ++at) {
-    if ((*text)[at] < '0' || (*text)[at] > '9') return std::nullopt;
-    id = id * 10 + ((*text)[at] - '0');
-  }
-  return static_cast<std::int32_t>((*text)[0] == '-' ? -id : id);
+  return text ? ParseChartId(*text) : std::nullopt;
 }
 
-// Loads the chart file of the home; a damaged file is repaired in memory
-// (and written so by any change), with a warning.
-void LoadStore() {
+// Loads the chart file of the home. A file that is there but cannot be read
+// stops the command (nothing writes over it); a damaged one is repaired in
+// memory, with a warning naming the copy of it that was kept.
+bool LoadStore() {
   ClearErrorLog();
   LoadChartFile();
-  for (int i = 0; i < ErrorLogSlots; ++i) {
-    if (ErrorLogSlot(i) == 603)
-      std::fprintf(stderr,
-                   "orrery-cli: warning: the chart file was damaged; damaged records are left out "
-                   "(see 'orrery-cli charts verify')\n");
+  const ChartFileStatus& status = LastChartFileStatus();
+  if (status.state == ChartFileStatus::State::Unreadable) {
+    Failure("cannot read " + ChartFilePath().string() + ": " + status.problem +
+            " (the file is left as it is)");
+    return false;
   }
+  if (status.state == ChartFileStatus::State::Repaired)
+    std::fprintf(stderr, "orrery-cli: warning: %s (see 'orrery-cli charts verify')\n",
+                 LoadNotice(status, ChartFilePath()).c_str());
+  return true;
+}
+
+// Saves the changes; the exit code and, on failure, why.
+int Save(std::vector<ChartChange>& changes) {
+  switch (SaveChartChanges(changes)) {
+    case SaveResult::Saved: return 0;
+    case SaveResult::NoRoom:
+      return Failure("the store has room for " + std::to_string(HasFreeSlot() ? StoreSlotCount - CountCharts() : 0) +
+                     " more charts, not " + std::to_string(changes.size()));
+    case SaveResult::Failed: break;
+  }
+  std::string notice = TakeStoreNotice();
+  return Failure(notice.empty() ? "cannot write " + ChartFilePath().string() : notice);
 }
 
 std::vector<std::int32_t> StoredIds() {
@@ -104,7 +120,7 @@ std::vector<std::int32_t> StoredIds() {
 int List(Arguments& args) {
   bool json = args.Flag("json");
   if (std::string problem = args.Problem(); !problem.empty()) return UsageError(problem);
-  LoadStore();
+  if (!LoadStore()) return 1;
   JsonWriter w;
   w.BeginArray();
   for (std::int32_t id : StoredIds()) {
@@ -132,8 +148,8 @@ int Show(Arguments& args) {
   if (std::string problem = args.Problem(); !problem.empty()) return UsageError(problem);
   if (!settingsProblem.empty()) return UsageError(settingsProblem);
   std::optional<std::int32_t> id = ParseId(text);
-  if (!id) return UsageError("show needs a chart id");
-  LoadStore();
+  if (!id) return UsageError("show needs a chart id (a whole number of at most 32 bits)");
+  if (!LoadStore()) return 1;
   if (!LoadChart(*id)) return Failure("no stored chart with id " + *text);
   PrintComputedChart(currentRecord, settings, json);
   return 0;
@@ -185,19 +201,12 @@ std::string ApplySex(const std::optional<std::string>& sex, ChartRecord& record)
   return "unknown --sex '" + *sex + "' (neutral, male or female)";
 }
 
-// Stores each record under a new id and writes the file; prints the ids.
-int StoreNew(std::vector<ChartRecord>& records) {
-  int free = StoreSlotCount - CountCharts();
-  if (static_cast<int>(records.size()) > free || (!records.empty() && !HasFreeSlot()))
-    return Failure("the store has room for " + std::to_string(HasFreeSlot() ? free : 0) +
-                   " more charts, not " + std::to_string(records.size()));
-  for (ChartRecord& record : records) {
-    record.id = NewChartId();
-    currentRecord = record;
-    if (record.id < 0 || !StoreChart(record.id)) return Failure("no id left for a new chart");
-  }
-  if (!SaveChartFile()) return Failure("cannot write " + ChartFilePath().string());
-  for (const ChartRecord& record : records) std::printf("%d\n", record.id);
+// Stores each record under a new id (all or none) and saves them; prints the ids.
+int StoreNew(const std::vector<ChartRecord>& records) {
+  std::vector<ChartChange> changes;
+  for (const ChartRecord& record : records) changes.push_back({ChartChange::Kind::Add, 0, record});
+  if (int status = Save(changes); status != 0) return status;
+  for (const ChartChange& change : changes) std::printf("%d\n", change.id);
   return 0;
 }
 
@@ -211,20 +220,19 @@ int Add(Arguments& args) {
   if (std::string problem = ApplyPlaceNames(names, record); !problem.empty())
     return UsageError(problem);
   if (std::string problem = ApplySex(sex, record); !problem.empty()) return UsageError(problem);
-  LoadStore();
-  std::vector<ChartRecord> records{record};
-  return StoreNew(records);
+  if (!LoadStore()) return 1;
+  return StoreNew({record});
 }
 
 int Delete(Arguments& args) {
   std::optional<std::string> text = args.TakePositional();
   if (std::string problem = args.Problem(); !problem.empty()) return UsageError(problem);
   std::optional<std::int32_t> id = ParseId(text);
-  if (!id) return UsageError("delete needs a chart id");
-  LoadStore();
-  if (*id < 1 || !RemoveChart(*id)) return Failure("no stored chart with id " + *text);
-  if (LastErrorCode() == 601) return Failure("cannot write " + ChartFilePath().string());
-  return 0;
+  if (!id) return UsageError("delete needs a chart id (a whole number of at most 32 bits)");
+  if (!LoadStore()) return 1;
+  if (*id < 1 || FindSlot(*id) < 0) return Failure("no stored chart with id " + *text);
+  std::vector<ChartChange> changes{{ChartChange::Kind::Delete, *id, {}}};
+  return Save(changes);
 }
 
 int Export(Arguments& args) {
@@ -233,7 +241,7 @@ int Export(Arguments& args) {
   if (std::string problem = args.Problem(); !problem.empty()) return UsageError(problem);
   if (!which) return UsageError("export needs a chart id or 'all'");
   if (!json) return UsageError("export writes JSON only: add --json");
-  LoadStore();
+  if (!LoadStore()) return 1;
   JsonWriter w;
   if (*which == "all") {
     w.BeginArray();
@@ -244,7 +252,7 @@ int Export(Arguments& args) {
     w.EndArray();
   } else {
     std::optional<std::int32_t> id = ParseId(which);
-    if (!id) return UsageError("export needs a chart id or 'all'");
+    if (!id) return UsageError("export needs a chart id (a whole number of at most 32 bits) or 'all'");
     if (*id < 1 || !FetchChart(*id)) return Failure("no stored chart with id " + *which);
     WriteRecordJson(w, currentRecord);
   }
@@ -252,20 +260,15 @@ int Export(Arguments& args) {
   return 0;
 }
 
-std::optional<std::string> ReadInput(const std::string& name) {
+// The text of the import file (or standard input for "-"); empty with
+// problem set when it is no regular file or larger than MaxImportBytes.
+std::string ReadInput(const std::string& name, std::string& problem) {
   std::ifstream file;
-  if (name != "-") {
-    file.open(name, std::ios::binary);
-    if (!file) return std::nullopt;
-  }
-  std::istream& in = name == "-" ? std::cin : file;
+  if (name != "-") problem = OpenInputFile(name, file);
   std::string text;
-  char block[65536];
-  while (in.read(block, sizeof block) || in.gcount() > 0) {
-    text.append(block, static_cast<std::size_t>(in.gcount()));
-    if (text.size() > MaxImportBytes) return std::nullopt;
-  }
-  return text;
+  if (problem.empty() && !ReadBoundedText(name == "-" ? std::cin : file, text, MaxImportBytes))
+    problem = "'" + name + "' is larger than " + std::to_string(MaxImportBytes >> 20) + " MB";
+  return problem.empty() ? text : std::string();
 }
 
 // Every chart of the file is checked before any is stored: all or nothing.
@@ -273,10 +276,11 @@ int Import(Arguments& args) {
   std::optional<std::string> name = args.TakePositional();
   if (std::string problem = args.Problem(); !problem.empty()) return UsageError(problem);
   if (!name) return UsageError("import needs a JSON file (or - for standard input)");
-  std::optional<std::string> text = ReadInput(*name);
-  if (!text) return UsageError("cannot read '" + *name + "' (or it is larger than 16 MB)");
+  std::string problem;
+  std::string text = ReadInput(*name, problem);
+  if (!problem.empty()) return UsageError(problem);
   JsonValue document;
-  if (std::string problem = ParseJson(*text, document); !problem.empty())
+  if (std::string problem = ParseJson(text, document); !problem.empty())
     return UsageError(*name + ": " + problem);
   std::vector<JsonValue> charts;
   if (document.kind == JsonValue::Kind::Array) {
@@ -284,21 +288,25 @@ int Import(Arguments& args) {
   } else {
     charts.push_back(std::move(document));
   }
+  if (charts.size() > StoreSlotCount)
+    return UsageError(*name + ": " + std::to_string(charts.size()) + " charts, and the store holds " +
+                      std::to_string(StoreSlotCount));
   std::vector<ChartRecord> records(charts.size());
   for (std::size_t i = 0; i < charts.size(); ++i) {
     if (std::string problem = ReadRecordJson(charts[i], records[i]); !problem.empty())
       return UsageError(*name + ": chart " + std::to_string(i + 1) + ": " + problem);
   }
-  LoadStore();
+  if (!LoadStore()) return 1;
   return StoreNew(records);
 }
 
 int Verify(Arguments& args) {
   if (std::string problem = args.Problem(); !problem.empty()) return UsageError(problem);
-  std::optional<std::vector<std::uint8_t>> bytes =
-      ReadFilePrefix(ChartFilePath(), MaxVerifiedBytes);
-  if (!bytes) return Failure("cannot read " + ChartFilePath().string());
-  ChartFileReport report = InspectChartFile(bytes->data(), bytes->size());
+  StoredFile file = ReadStoredFile(ChartFilePath(), MaxVerifiedBytes);
+  if (file.status == StoredFile::Status::Missing) return Failure("there is no " + ChartFilePath().string());
+  if (file.status == StoredFile::Status::Unreadable)
+    return Failure("cannot read " + ChartFilePath().string() + ": " + file.problem);
+  ChartFileReport report = InspectChartFile(file.bytes.data(), file.bytes.size());
   std::printf("%s: %zu bytes, %d slots, checksum %s\n", ChartFilePath().string().c_str(),
               report.size, report.slotCount, report.checksumValid ? "valid" : "INVALID");
   for (const ChartFileProblem& p : report.problems) {

@@ -41,6 +41,7 @@ class Parser {
 
   bool Value(JsonValue& value, int depth) {
     if (depth > MaxDepth) return Fail("nested too deeply");
+    if (++values_ > MaxJsonValues) return Fail("more than " + std::to_string(MaxJsonValues) + " values");
     SkipSpace();
     if (at_ >= text_.size()) return Fail("unexpected end of input");
     char c = text_[at_];
@@ -234,6 +235,7 @@ class Parser {
 
   std::string_view text_;
   std::size_t at_ = 0;
+  std::size_t values_ = 0;
   std::string error_;
 };
 

@@ -1,14 +1,19 @@
 // A small JSON reader for orrery-cli's input files (RFC 8259): objects,
 // arrays, strings (escapes and surrogate pairs to UTF-8), numbers, true,
-// false and null. Nesting is limited to 64 levels; anything malformed gives
-// an error message with the byte offset instead of a value.
+// false and null. Nesting is limited to 64 levels and a document to
+// MaxJsonValues values (so memory stays a small multiple of the text);
+// anything malformed gives an error message with the byte offset instead
+// of a value.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace orrery::cli {
+
+inline constexpr std::size_t MaxJsonValues = 100000;
 
 struct JsonValue {
   enum class Kind { Null, Bool, Number, String, Array, Object };

@@ -69,6 +69,11 @@ void ShowCautionNotice(platform::Window& owner, int templateId) {
   RunLoggedDialog<CautionDialog>(templateId, owner, owner, templateId, 0);
 }
 
+void ShowStoreNotice(platform::Window& owner, const std::string& text) {
+  RegisterStoreNotice(text);
+  RunLoggedDialog<CautionDialog>(NoticeStore, owner, owner, int(NoticeStore), 0);
+}
+
 int AskYesNo(platform::Window& owner, int templateId, bool defaultYes) {
   RegisterCautionTemplates();
   if (!platform::FindDialog(templateId)) return 0;

@@ -8,6 +8,10 @@
 // command 2 answer 0, and any other command leaves it open.
 #pragma once
 
+#include <cstddef>
+#include <string>
+#include <string_view>
+
 #include "shell/platform/window.h"
 
 namespace orrery {
@@ -33,7 +37,11 @@ enum CautionTemplate : int {
   NoticePlaceMissing = 138,     // no place chosen or typed
   QuestionDeleteChart = 139,    // "Delete this chart ?" with "Yes" and "No"
   NoticeChartsFull = 252,       // "No more charts possible !"
+  NoticeStore = 253,            // the chart file: not read, damaged or not saved (its text varies)
 };
+
+// The most lines the store notice shows (the rest of a long text is cut).
+inline constexpr std::size_t MaxStoreNoticeLines = 17;
 
 inline constexpr int CautionIconId = 233;
 inline constexpr int YesButtonId = 1041;
@@ -45,6 +53,12 @@ void RegisterCautionTemplates();
 
 // Shows the notice until it is closed; an unknown template shows nothing.
 void ShowCautionNotice(platform::Window& owner, int templateId);
+
+// Shows the store's notice (store_notice.h) in notice 253, its text broken
+// into lines at "\n" and wherever a line would be too wide.
+void ShowStoreNotice(platform::Window& owner, const std::string& text);
+// Makes notice 253 show that text (the template is made anew each time).
+void RegisterStoreNotice(std::string_view text);
 
 // Asks the question of the template (139), with the focus on "Yes" when
 // defaultYes, else on "No". 1 for Yes, 0 for No or any other way it closed.

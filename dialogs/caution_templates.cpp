@@ -1,13 +1,16 @@
 // The templates of the caution notices and the Yes/No question: the icon at
 // the top left, the fixed lines beside it, buttons below where a template
 // has them.
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dialogs/caution_notices.h"
 #include "shell/platform/dialog_template.h"
 #include "shell/platform/theme.h"
 #include "shell/text_format.h"
+#include "foundation/wide_string.h"
 #include "store/chart_store.h"
 
 namespace orrery {
@@ -92,7 +95,7 @@ struct Button {
 // The buttons below the lines of a template.
 std::vector<Button> ButtonsOf(int id) {
   if (id == QuestionDeleteChart) return {{YesButtonId, u"Yes"}, {NoButtonId, u"No"}};
-  if (id == NoticeChartsFull) return {{platform::kIdOk, u"OK"}};
+  if (id == NoticeChartsFull || id == NoticeStore) return {{platform::kIdOk, u"OK"}};
   return {};
 }
 
@@ -130,7 +133,35 @@ DialogTemplate MakeTemplate(const NoticeLines& notice) {
   return t;
 }
 
+// Breaks one paragraph into lines of at most width pixels: at spaces, and
+// inside a word (a long path) where one line cannot hold it.
+void WrapParagraph(std::u16string_view text, int width, std::vector<std::u16string>& lines) {
+  const platform::Font font = platform::theme::ControlFont();
+  while (!text.empty()) {
+    std::size_t fit = std::size_t(std::max(font.FitCount(text, width), 1));
+    if (fit < text.size()) {
+      const std::size_t space = text.substr(0, fit + 1).rfind(u' ');
+      if (space != std::u16string_view::npos && space > 0) fit = space;
+    }
+    lines.emplace_back(text.substr(0, fit));
+    text.remove_prefix(fit);
+    while (!text.empty() && text.front() == u' ') text.remove_prefix(1);
+  }
+}
+
 }  // namespace
+
+void RegisterStoreNotice(std::string_view text) {
+  NoticeLines notice{NoticeStore, {}};
+  std::u16string all = FromUtf8(text);
+  for (std::size_t from = 0; from <= all.size() && notice.lines.size() < MaxStoreNoticeLines;) {
+    std::size_t end = std::min(all.find(u'\n', from), all.size());
+    WrapParagraph(std::u16string_view(all).substr(from, end - from), TextRight - TextLeft, notice.lines);
+    from = end + 1;
+  }
+  if (notice.lines.size() > MaxStoreNoticeLines) notice.lines.resize(MaxStoreNoticeLines);
+  platform::AddDialog(NoticeStore, MakeTemplate(notice));
+}
 
 void RegisterCautionTemplates() {
   static const bool registered = [] {

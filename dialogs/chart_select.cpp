@@ -6,7 +6,7 @@
 #include "shell/platform/dialog.h"
 #include "shell/platform/list_view.h"
 #include "shell/text_format.h"
-#include "store/chart_file.h"
+#include "store/chart_changes.h"
 #include "store/chart_list.h"
 #include "store/chart_store.h"
 #include "store/sample_charts.h"
@@ -74,6 +74,8 @@ class ChartSelectDialog : public platform::Dialog {
   ListView& List() { return static_cast<ListView&>(*Child(ChartListId)); }
 
   void FillList() {
+    // Charts other processes stored or deleted meanwhile show too.
+    RefreshChartStore();
     ListView& list = List();
     list.Clear();
     list.AddColumn(u"Name", NameColumnWidth);

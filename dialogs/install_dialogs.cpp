@@ -17,6 +17,7 @@ void InstallDialogs() {
   hooks.runOptions = RunOptions;
   hooks.runAbout = ShowAbout;
   hooks.showCautionNotice = ShowCautionNotice;
+  hooks.showStoreNotice = ShowStoreNotice;
   hooks.showTerminal = ShowTerminal;
   hooks.runViewBodies = RunViewBodiesDialog;
   hooks.runChartWizard = RunChartWizard;

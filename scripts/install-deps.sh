@@ -8,6 +8,8 @@ packages=(
   cmake make g++ pkg-config
   # unit tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
+  # the fault tests: peak memory (GNU time), an unprivileged user (setpriv)
+  time util-linux
   # fuzzing and sanitizers (clang's libFuzzer runtime)
   clang libclang-rt-14-dev
   # the handheld program's window, fonts and screenshots

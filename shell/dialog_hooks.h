@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "shell/platform/window.h"
 
@@ -22,6 +23,8 @@ struct DialogHooks {
   std::function<void(platform::Window& owner)> runAbout;
   // A caution notice by its template (252: the chart store is full).
   std::function<void(platform::Window& owner, int notice)> showCautionNotice;
+  // The store's notice: the chart file not read, damaged, or a change not saved.
+  std::function<void(platform::Window& owner, const std::string& text)> showStoreNotice;
   // The diagnostic terminal ("Misc" > "Terminal" of the Info view).
   std::function<void(platform::Window& owner)> showTerminal;
 };

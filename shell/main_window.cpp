@@ -20,9 +20,11 @@
 #include "shell/text_views.h"
 #include "shell/view_menus.h"
 #include "shell/wheel_view.h"
+#include "store/chart_changes.h"
 #include "store/chart_list.h"
 #include "store/chart_store.h"
 #include "store/present_chart.h"
+#include "store/store_notice.h"
 #include "store/store_session.h"
 
 namespace orrery {
@@ -222,6 +224,7 @@ void MainWindow::OnCommand(int id) {
   };
   switch (id) {
     case CmdNew:
+      RefreshChartStore();
       if (!HasFreeSlot()) {
         run(dialogs.showCautionNotice, NoticeStoreFull);
       } else {
@@ -245,6 +248,9 @@ void MainWindow::OnCommand(int id) {
     case CmdZodiacAngles: OnAngleMode(0); return;
     case CmdModulusAngles: OnAngleMode(1); return;
     case CmdPresentMoment: OnPresentMoment(); return;
+    case CmdStoreNotice:
+      if (const std::string text = TakeStoreNotice(); !text.empty()) run(dialogs.showStoreNotice, text);
+      return;
     default: break;
   }
   if (OnViewCommand(id) || OnHouseSystemCommand(id)) return;
@@ -360,6 +366,9 @@ void MainWindow::PaintBufferedView(DrawContext& dc, int view, const char16_t* ti
 }
 
 void MainWindow::CleanUp() {
+  // A save that fails while closing is told by the exit (program.h), not by
+  // a notice to a window that is going.
+  SetStoreNoticeHook(nullptr);
   if (saveAtExit_) CloseStore();
   ReleaseDrawingResources();
   if (mainWindow == this) mainWindow = nullptr;

@@ -13,6 +13,7 @@
 #include "shell/program_events.h"
 #include "shell/single_instance.h"
 #include "shell/startup.h"
+#include "store/chart_changes.h"
 #include "store/settings.h"
 #include "store/settings_record.h"
 #include "store/store_home.h"
@@ -132,6 +133,8 @@ std::string ProgramHelpText() {
          "  1  the script failed\n"
          "  2  bad command line\n"
          "  3  no display for the window\n"
+         "  4  headless: a change to the charts could not be saved\n"
+         "  5  headless: another orrery uses the folder; the script was not run\n"
          "\n"
          "Examples:\n"
          "  orrery\n"
@@ -195,9 +198,13 @@ int RunProgram(const ProgramOptions& options) {
 
   InstanceGuard guard(home);
   if (guard.OtherInstance()) {
-    if (!guard.AskToComeToFront()) {
-      std::fprintf(stderr, "orrery: another orrery uses %s\n", home.c_str());
+    const bool asked = guard.AskToComeToFront();
+    // A scripted run that cannot run its script has failed.
+    if (options.headless) {
+      std::fprintf(stderr, "orrery: another orrery uses %s; the script is not run\n", home.c_str());
+      return ExitHomeInUse;
     }
+    if (!asked) std::fprintf(stderr, "orrery: another orrery uses %s\n", home.c_str());
     return 0;
   }
   if (options.language >= 0) StoreLanguage(options.language);
@@ -213,9 +220,10 @@ int RunProgram(const ProgramOptions& options) {
 
   if (options.headless) {
     platform::HeadlessHost host;
-    if (!options.script.empty() && !host.LoadScript(options.script)) {
-      std::fprintf(stderr, "orrery: cannot read the script %s\n", options.script.c_str());
-      return ExitScriptFailed;
+    if (const std::string problem = options.script.empty() ? "" : host.LoadScript(options.script);
+        !problem.empty()) {
+      std::fprintf(stderr, "orrery: --script: %s\n", problem.c_str());
+      return ExitUsage;
     }
     host.SetShotDirectory(options.shots);
     platform::AddDialogCommands(host);
@@ -223,6 +231,12 @@ int RunProgram(const ProgramOptions& options) {
     if (!host.Error().empty()) {
       std::fprintf(stderr, "orrery: %s\n", host.Error().c_str());
       return ExitScriptFailed;
+    }
+    if (FailedChartSaves() > 0) {
+      std::fprintf(stderr, "orrery: %d save(s) of the charts to %s failed%s\n", FailedChartSaves(),
+                   ChartFilePath().c_str(),
+                   ChartChangesWaiting() ? "; the changes not saved by the end are lost" : "");
+      return ExitChartsNotSaved;
     }
     return code;
   }

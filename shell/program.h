@@ -7,7 +7,9 @@
 //
 // Exit codes: 0 after a normal end (also when another program holds the
 // home and was asked to come to the front), 1 when the script failed, 2 for
-// a bad command line, 3 when there is no display for the SDL2 window.
+// a bad command line, 3 when there is no display for the SDL2 window; a
+// headless run also ends with 4 when a change to the charts could not be
+// saved, and with 5 when another program holds the home (its script is not run).
 #pragma once
 
 #include <optional>
@@ -21,6 +23,8 @@ namespace orrery {
 inline constexpr int ExitScriptFailed = 1;
 inline constexpr int ExitUsage = 2;
 inline constexpr int ExitNoDisplay = 3;
+inline constexpr int ExitChartsNotSaved = 4;
+inline constexpr int ExitHomeInUse = 5;
 
 struct ProgramOptions {
   bool headless = false;

@@ -29,6 +29,8 @@ inline constexpr int CmdFirstAspectButton = 102;
 inline constexpr int CmdLastAspectButton = 113;
 // The present-moment button on the Natal Chart view's menu bar.
 inline constexpr int CmdPresentMoment = 120;
+// Not in any menu: the store posted a notice (store/store_notice.h) to show.
+inline constexpr int CmdStoreNotice = 40100;
 
 // Child windows of the main window.
 inline constexpr int AspectToolBarId = 115;

@@ -17,6 +17,7 @@
 #include "store/chart_list.h"
 #include "store/present_chart.h"
 #include "store/settings_record.h"
+#include "store/store_notice.h"
 #include "store/store_session.h"
 
 namespace orrery {
@@ -39,11 +40,19 @@ std::int64_t PresentMoment() {
          t.second;
 }
 
+// A notice of the store (the chart file not read, damaged, a change not
+// saved) is shown once the main window has handled what it is doing.
+void PostStoreNoticeCommand() {
+  if (MainWindow* main = TheMainWindow()) main->Post(platform::Message::Command(CmdStoreNotice));
+}
+
 // The chart list refreshes the views after every change of the chart on
-// show, and reads the present moment from the system clock.
+// show, and reads the present moment from the system clock; the store's
+// notices reach the main window.
 void ConnectChartList() {
   SetChartChangeHook(&RefreshAfterChartChange);
   SetPresentClock(&PresentMoment);
+  SetStoreNoticeHook(&PostStoreNoticeCommand);
 }
 
 void Initialise(MainWindow& main, StartChart start) {

@@ -5,18 +5,30 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <string>
+#include <system_error>
+
+#include "store/stored_file.h"
 
 namespace orrery {
 
 namespace {
 
+constexpr char TempMark[] = ".tmp-";
+
 void (*beforeRenameHook)() = nullptr;
+
+bool Fail(std::string* problem, const std::string& cause) {
+  if (problem != nullptr) *problem = cause;
+  return false;
+}
 
 bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
   while (size > 0) {
     ssize_t n = ::write(fd, data, size);
     if (n < 0 && errno == EINTR) continue;
+    if (n == 0) errno = ENOSPC;
     if (n <= 0) return false;
     data += n;
     size -= static_cast<std::size_t>(n);
@@ -32,52 +44,72 @@ void SyncFolder(const std::filesystem::path& folder) {
   ::close(fd);
 }
 
-}  // namespace
-
-bool WriteFileAtomically(const std::filesystem::path& path, const std::uint8_t* data,
-                         std::size_t size) {
-  std::filesystem::path temp = path;
-  temp += ".tmp-" + std::to_string(::getpid());
+// The complete, flushed temporary file; false with errno set.
+bool WriteTemp(const std::filesystem::path& temp, const std::uint8_t* data, std::size_t size) {
   int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return false;
   bool written = WriteAll(fd, data, size) && ::fsync(fd) == 0;
+  int error = errno;
   written = ::close(fd) == 0 && written;
-  if (written && beforeRenameHook != nullptr) beforeRenameHook();
-  if (!written || ::rename(temp.c_str(), path.c_str()) != 0) {
-    ::unlink(temp.c_str());
-    return false;
+  if (!written && error != 0) errno = error;
+  return written;
+}
+
+}  // namespace
+
+std::filesystem::path WriteTarget(const std::filesystem::path& path, std::string* problem) {
+  std::error_code error;
+  if (!std::filesystem::is_symlink(path, error)) return path;
+  std::filesystem::path target = std::filesystem::canonical(path, error);
+  if (error) {
+    Fail(problem, "it is a link to a file that does not exist");
+    return {};
   }
-  SyncFolder(path.parent_path());
+  return target;
+}
+
+bool WriteFileAtomically(const std::filesystem::path& path, const std::uint8_t* data,
+                         std::size_t size, std::string* problem) {
+  std::filesystem::path target = WriteTarget(path, problem);
+  if (target.empty()) return false;
+  std::filesystem::path temp = target;
+  temp += TempMark + std::to_string(::getpid());
+  if (!WriteTemp(temp, data, size)) {
+    int error = errno;
+    ::unlink(temp.c_str());
+    return Fail(problem, std::strerror(error));
+  }
+  if (beforeRenameHook != nullptr) beforeRenameHook();
+  if (::rename(temp.c_str(), target.c_str()) != 0) {
+    int error = errno;
+    ::unlink(temp.c_str());
+    return Fail(problem, std::strerror(error));
+  }
+  SyncFolder(target.parent_path());
   return true;
 }
 
 std::optional<std::vector<std::uint8_t>> ReadFilePrefix(const std::filesystem::path& path,
                                                         std::size_t maxBytes) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return std::nullopt;
-  struct stat info;
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    ::close(fd);
-    return std::nullopt;
-  }
-  // Sized by the file, so a large maxBytes costs nothing; a file that grows
-  // while it is read is cut where it stood.
-  std::size_t expected = static_cast<std::size_t>(info.st_size);
-  std::vector<std::uint8_t> bytes(expected < maxBytes ? expected : maxBytes);
-  std::size_t filled = 0;
-  while (filled < bytes.size()) {
-    ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      ::close(fd);
-      return std::nullopt;
+  StoredFile file = ReadStoredFile(path, maxBytes);
+  if (file.status != StoredFile::Status::Read) return std::nullopt;
+  return std::move(file.bytes);
+}
+
+void RemoveStaleTempFiles(const std::filesystem::path& path) {
+  std::filesystem::path target = WriteTarget(path);
+  if (target.empty()) return;
+  const std::string prefix = target.filename().string() + TempMark;
+  std::error_code error;
+  std::filesystem::directory_iterator entries(target.parent_path(), error);
+  for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
+    const std::filesystem::path& entry = entries->path();
+    std::error_code ignored;
+    if (entry.filename().string().starts_with(prefix) &&
+        std::filesystem::is_regular_file(std::filesystem::symlink_status(entry, ignored))) {
+      std::filesystem::remove(entry, ignored);
     }
-    if (n == 0) break;
-    filled += static_cast<std::size_t>(n);
   }
-  ::close(fd);
-  bytes.resize(filled);
-  return bytes;
 }
 
 void SetBeforeRenameHook(void (*hook)()) { beforeRenameHook = hook; }

@@ -6,11 +6,15 @@
 
 #include "foundation/error_log.h"
 #include "store/atomic_file.h"
+#include "store/damaged_copy.h"
 #include "store/store_home.h"
+#include "store/store_lock.h"
 
 namespace orrery {
 
 namespace {
+
+ChartFileStatus lastStatus;
 
 // lastId never lies below the sample ids nor below an id in the table, so a
 // new id can never repeat one that is stored.
@@ -20,15 +24,20 @@ void RaiseLastIdToStoredIds(ChartStore& store) {
   store.SetLastId(lastId);
 }
 
-// The home folder exists (created on the first save); false while none is set.
+int StoredCount(const ChartStore& store) {
+  int count = 0;
+  for (int i = 0; i < StoreSlotCount; ++i) count += store.IdAt(i) >= 1;
+  return count;
+}
+
+}  // namespace
+
 bool PrepareHome() {
   if (StoreHome().empty()) return false;
   std::error_code error;
   std::filesystem::create_directories(StoreHome(), error);
   return !error;
 }
-
-}  // namespace
 
 void RepairChartStore(ChartStore& store) {
   for (int i = 0; i < StoreSlotCount; ++i) {
@@ -44,28 +53,52 @@ void RepairChartStore(ChartStore& store) {
   CompactChartStore(store);
 }
 
-void LoadChartBytes(const std::uint8_t* bytes, std::size_t size) {
+ChartBytesLoad LoadChartBytes(const std::uint8_t* bytes, std::size_t size) {
   FillChartStore(chartStore, bytes, size);
+  ChartBytesLoad load;
   if (FileChecksum(chartStore, FileSlotCount(chartStore)) != chartStore.Checksum()) {
     PushError(603);
+    int before = StoredCount(chartStore);
     RepairChartStore(chartStore);
+    load = {true, before - StoredCount(chartStore)};
   } else {
     RaiseLastIdToStoredIds(chartStore);
   }
   chartStore.SetChanged(0);
+  return load;
 }
 
-bool LoadChartFile() {
+bool LoadStoredChartFile(const StoredFile& file) {
   ResetChartStore(chartStore);
-  std::optional<std::vector<std::uint8_t>> bytes;
-  if (!ChartFilePath().empty()) bytes = ReadFilePrefix(ChartFilePath(), ChartImageBytes);
-  if (!bytes) {
+  lastStatus = {};
+  if (file.status != StoredFile::Status::Read) {
+    lastStatus.state = file.status == StoredFile::Status::Missing ? ChartFileStatus::State::Missing
+                                                                  : ChartFileStatus::State::Unreadable;
+    lastStatus.problem = file.problem;
     PushError(602);
     return false;
   }
-  LoadChartBytes(bytes->data(), bytes->size());
+  lastStatus.stamp = file.stamp;
+  lastStatus.state = ChartFileStatus::State::Read;
+  ChartBytesLoad load = LoadChartBytes(file.bytes.data(), file.bytes.size());
+  lastStatus.droppedRecords = load.droppedRecords;
+  if (load.repaired) {
+    lastStatus.state = ChartFileStatus::State::Repaired;
+    lastStatus.damagedCopy = KeepDamagedCopy(ChartFilePath(), lastStatus.problem);
+  }
   return true;
 }
+
+bool LoadChartFile() {
+  if (ChartFilePath().empty()) return LoadStoredChartFile({});
+  StoreLock lock(ChartFilePath(), StoreLock::Mode::Shared);
+  if (lock.Held()) RemoveStaleTempFiles(ChartFilePath());
+  return LoadStoredChartFile(ReadStoredFile(ChartFilePath(), ChartImageBytes));
+}
+
+const ChartFileStatus& LastChartFileStatus() { return lastStatus; }
+
+void SetLastChartFileStamp(std::optional<FileStamp> stamp) { lastStatus.stamp = stamp; }
 
 std::vector<std::uint8_t> ChartFileBytes() {
   auto copy = std::make_unique<ChartStore>(chartStore);
@@ -76,18 +109,18 @@ std::vector<std::uint8_t> ChartFileBytes() {
 }
 
 bool SaveChartFile() {
+  if (!PrepareHome()) return PushError(601), false;
+  StoreLock lock(ChartFilePath(), StoreLock::Mode::Exclusive);
+  // Only a file that can be read (or none) is replaced.
+  StoredFile old = ReadStoredFile(ChartFilePath(), 0);
   std::vector<std::uint8_t> bytes = ChartFileBytes();
-  if (!PrepareHome() || !WriteFileAtomically(ChartFilePath(), bytes.data(), bytes.size())) {
+  if (!lock.Held() || old.status == StoredFile::Status::Unreadable ||
+      !WriteFileAtomically(ChartFilePath(), bytes.data(), bytes.size())) {
     PushError(601);
     return false;
   }
   chartStore.SetChanged(0);
-  return true;
-}
-
-bool RemoveChart(std::int32_t id) {
-  if (!DeleteChart(id)) return false;
-  SaveChartFile();
+  lastStatus.stamp = StampOf(ChartFilePath());
   return true;
 }
 

@@ -8,42 +8,78 @@
 // covered. A mismatch on load drops every slot whose record check disagrees
 // with its bytes, recomputes lastId and compacts the table.
 //
-// The file is written after every change that reaches the store (a chart
-// committed or removed) and at shutdown, always atomically. Each write holds
-// the table compacted, while the slots in memory keep their places until the
-// next load, so lists shown during a run keep their order.
+// A reader never destroys: a file that is there but cannot be read is
+// reported and left alone (nothing writes over it), and a damaged file is
+// copied aside (damaged_copy.h) before anything can write its repair.
+// Changes reach the file through chart_changes.h, one locked
+// read-change-write each; nothing writes the file merely because the
+// program closes. Each write holds the table compacted, while the slots in
+// memory keep their places until the next load, so lists shown during a run
+// keep their order.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "store/chart_store.h"
+#include "store/stored_file.h"
 
 namespace orrery {
 
-// Resets the store and fills it from the chart file. Pushes 602 and returns
-// false when the file cannot be opened (the store stays empty); pushes 603
-// and repairs on a checksum mismatch, and returns true then too.
+// What the last load of the chart file found.
+struct ChartFileStatus {
+  enum class State { Missing, Read, Repaired, Unreadable };
+  State state = State::Missing;
+  std::string problem;        // Unreadable: why; Repaired: why no copy could be kept
+  int droppedRecords = 0;     // Repaired: damaged records left out
+  std::filesystem::path damagedCopy;  // Repaired: the file as it was (empty: none kept)
+  std::optional<FileStamp> stamp;     // the file as read (none while there is no file)
+};
+
+// Resets the store and fills it from the chart file, under the file's
+// shared lock (removing temporary files of writers that were killed).
+// Pushes 602 and returns false when there is no file or it cannot be read
+// (the store stays empty; LastChartFileStatus says which); pushes 603,
+// copies the file aside and repairs on a checksum mismatch, and returns true then too.
 bool LoadChartFile();
+const ChartFileStatus& LastChartFileStatus();
+// After a write: the stamp of the file this process wrote.
+void SetLastChartFileStamp(std::optional<FileStamp> stamp);
+
+// Fills the store from a chart file that was read: the load above, for a
+// caller that holds the lock. Sets LastChartFileStatus.
+bool LoadStoredChartFile(const StoredFile& file);
+
 // The same for the bytes of a chart file already in memory; a longer input
 // is read only to its first 90416 bytes, a shorter one fills the front.
-void LoadChartBytes(const std::uint8_t* bytes, std::size_t size);
+// Says whether a repair was needed and how many records it dropped.
+struct ChartBytesLoad {
+  bool repaired = false;
+  int droppedRecords = 0;
+};
+ChartBytesLoad LoadChartBytes(const std::uint8_t* bytes, std::size_t size);
 
 // Drops damaged records after a file checksum mismatch: slots with id 0 are
 // cleared, other slots whose record check disagrees are cleared (changed =
 // 1); lastId becomes the largest id left (at least 5); the table is compacted.
 void RepairChartStore(ChartStore& store);
 
-// The bytes SaveChartFile writes: a compacted copy of the store, its first
+// The bytes a save writes: a compacted copy of the store, its first
 // 16 + 452 x n bytes, with the file checksum in the header.
 std::vector<std::uint8_t> ChartFileBytes();
-// Writes ChartFileBytes atomically and sets changed = 0. Pushes 601 and
-// returns false, with the old file intact, when it cannot be written.
+
+// Writes the whole store in memory as the chart file, under the file's
+// lock, and sets changed = 0. Pushes 601 and returns false, with the old
+// file intact, when it cannot be written or when a file is there that
+// cannot be read (it is never written over).
 bool SaveChartFile();
 
-// Deletes the stored chart with that id and writes the chart file; false
-// when no chart has that id (nothing is written then).
-bool RemoveChart(std::int32_t id);
+// The home folder exists (made on the first write); false while none is set
+// or it cannot be made.
+bool PrepareHome();
 
 }  // namespace orrery

@@ -1,11 +1,12 @@
 #include "store/chart_list.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "chart/chart_slot.h"
 #include "chart/compute_chart.h"
 #include "foundation/error_log.h"
-#include "store/chart_file.h"
+#include "store/chart_changes.h"
 #include "store/chart_store.h"
 #include "store/sample_charts.h"
 
@@ -30,19 +31,15 @@ void CommitChart(int mode) {
   // present-moment chart is on show: slot 0 is the one shown below.
   ChartRecord& natal = chartSlots[0].record;
   natal = currentRecord;
-  bool stored = false;
   if (mode == CommitNew) {
-    std::int32_t id = NewChartId();
+    std::vector<ChartChange> add{{ChartChange::Kind::Add, 0, natal}};
+    // No free slot: shown, not stored (604 is on the error log).
+    std::int32_t id = SaveChartChanges(add) == SaveResult::NoRoom ? -1 : add[0].id;
     natal.id = currentRecord.id = id;
-    if (id < 0) {
-      PushError(604);  // no free slot: shown, not stored
-    } else {
-      stored = StoreChart(id);
-    }
   } else if (mode == CommitEdit && !IsSampleChart(natal.id)) {
-    stored = StoreChart(natal.id);
+    std::vector<ChartChange> edit{{ChartChange::Kind::Edit, natal.id, natal}};
+    SaveChartChanges(edit);
   }
-  if (stored) SaveChartFile();
   ShowSlot(0, true);
 }
 

@@ -2,8 +2,8 @@
 // slots: loading, committing, the start chart, and showing a slot.
 //
 // Slot 0 holds the chart the user chose, slot 1 the chart of the present
-// moment (present_chart.h). Every commit that stores a chart writes the
-// chart file at once.
+// moment (present_chart.h). Every commit that stores a chart saves it at
+// once (chart_changes.h).
 #pragma once
 
 #include <cstdint>
@@ -18,9 +18,9 @@ bool LoadChart(std::int32_t id);
 
 // Makes the current ChartRecord the natal chart on show (slot 0) and shows
 // it recomputed. CommitNew stores it under a new id; CommitEdit stores it
-// under its own id unless it is a sample chart. A stored chart is written
-// to the chart file at once; 604 stays on the error log when storing failed
-// (the chart is shown but not stored).
+// under its own id unless it is a sample chart. A stored chart is saved at
+// once; 604 stays on the error log when no slot was free (the chart is
+// shown but not stored), 601 when the save failed (the change waits).
 void CommitChart(int mode);
 
 // The start-up choice, with the id remembered in the settings: a sample for

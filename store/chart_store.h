@@ -76,7 +76,7 @@ bool StoreChart(std::int32_t id);
 // leaves the record alone when no slot has that id.
 bool FetchChart(std::int32_t id);
 // Frees the slot with that id, in memory only; false when there is none.
-// The user's deletions go through RemoveChart (chart_file.h), which also
+// The user's deletions go through RemoveChart (chart_changes.h), which also
 // writes the chart file.
 bool DeleteChart(std::int32_t id);
 // The number of slots with an id of 1 or more.

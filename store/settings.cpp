@@ -13,6 +13,7 @@
 #include "store/atomic_file.h"
 #include "store/settings_scramble.h"
 #include "store/store_home.h"
+#include "store/stored_file.h"
 
 namespace orrery {
 
@@ -70,6 +71,9 @@ void SpreadSettings() {
 
 int SaveSettings() {
   if (!OpenSettingsKey()) return PushError(501);
+  // A stored value that is there but cannot be read is never written over.
+  if (ReadStoredFile(SettingsValuePath(), 0).status == StoredFile::Status::Unreadable)
+    return PushError(501);
   GatherSettings();
   std::uint8_t bytes[SettingsRecordBytes];
   EncodeSettings(settingsRecord, bytes);
@@ -103,6 +107,9 @@ int LoadSettings() {
 }
 
 int LoadSettingsAtStartup() {
+  // The defaults first: a first run stores the live tables as they are.
+  ResetOrbsToDefaults();
+  ResetPointsToDefaults();
   settingsRecord = SettingsRecord{};
   int result = LoadSettings();
   if (result == 503) SaveSettings();

@@ -17,7 +17,8 @@
 namespace orrery {
 
 // Gathers the live chart settings into the record and writes it, scrambled,
-// atomically. Returns 0, or 501 when the value could not be written.
+// atomically. Returns 0, or 501 when the value could not be written (also
+// when a value is there that cannot be read: it is never written over).
 int SaveSettings();
 
 // Reads the stored value (at most 356 bytes), unscrambles, validates and
@@ -27,8 +28,9 @@ int LoadSettings();
 // at most 356 bytes of value, is unscrambled, validated and spread.
 void LoadSettingsBytes(const std::uint8_t* value, std::size_t size);
 
-// The start-up order: the record zeroed, the settings loaded, and on a first
-// run (503) the defaults stored at once. Returns LoadSettings' result.
+// The start-up order: the live orbs and factor points take their defaults,
+// the record is zeroed, the settings loaded, and on a first run (503) the
+// defaults stored at once (never tables that were not yet set). Returns LoadSettings' result.
 int LoadSettingsAtStartup();
 
 // The record into the live settings, each field made valid on the way:

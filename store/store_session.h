@@ -3,13 +3,15 @@
 
 namespace orrery {
 
-// Start-up: the live orbs and factor points take their defaults, the
-// settings record is zeroed and loaded (on a first run the defaults are
-// stored at once), the chart file is loaded and the start chart (the one
-// remembered in the settings) is chosen, computed and shown.
+// Start-up: the settings are loaded (settings.h; on a first run the
+// defaults are stored at once), the chart file is loaded (a notice is
+// posted when it cannot be read or was damaged) and the start chart (the
+// one remembered in the settings) is chosen, computed and shown.
 void StartStore();
 
-// Clean-up: the settings are saved, then the chart file.
+// Clean-up: the settings are saved, and changes still waiting from failed
+// saves are tried once more. The chart file is not written otherwise: every
+// change was saved when it was made.
 void CloseStore();
 
 }  // namespace orrery

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "foundation/input_file.h"
 #include "foundation/wide_string.h"
 #include "shell/platform/desktop.h"
 #include "shell/platform/key_names.h"
@@ -58,13 +59,27 @@ void HeadlessHost::SetScript(std::string_view text) {
   stopped_ = false;
 }
 
-bool HeadlessHost::LoadScript(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  if (!f) return false;
-  std::ostringstream text;
-  text << f.rdbuf();
-  SetScript(text.str());
-  return true;
+std::string HeadlessHost::LoadScript(const std::string& path) {
+  std::ifstream f;
+  if (std::string problem = OpenInputFile(path, f); !problem.empty()) return problem;
+  std::vector<std::string> lines;
+  std::size_t total = 0;
+  std::string line;
+  for (LineRead read; (read = ReadBoundedLine(f, line, kMaxScriptLine)) != LineRead::End;) {
+    if (read == LineRead::TooLong)
+      return "script line " + std::to_string(lines.size() + 1) + " is longer than " +
+             std::to_string(kMaxScriptLine) + " bytes";
+    if (lines.size() == kMaxScriptLines)
+      return "the script has more than " + std::to_string(kMaxScriptLines) + " lines";
+    total += line.size() + 1;
+    if (total > kMaxScriptBytes)
+      return "the script is larger than " + std::to_string(kMaxScriptBytes >> 20) + " MB";
+    lines.push_back(std::move(line));
+  }
+  if (f.bad()) return "cannot read the script " + path;
+  SetScript({});
+  lines_ = std::move(lines);
+  return {};
 }
 
 void HeadlessHost::AddCommand(std::string word, Command command) {

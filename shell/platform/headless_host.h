@@ -41,8 +41,13 @@ class HeadlessHost : public Host {
 
   HeadlessHost() = default;
   void SetScript(std::string_view text);
-  // False when the file cannot be read.
-  bool LoadScript(const std::string& path);
+  // The script of a file: a regular file of at most kMaxScriptLines lines of
+  // at most kMaxScriptLine bytes, kMaxScriptBytes in all (checked while it
+  // is read). Returns why it cannot be the script, or empty.
+  std::string LoadScript(const std::string& path);
+  static constexpr size_t kMaxScriptLine = 64 * 1024;
+  static constexpr size_t kMaxScriptLines = 200000;
+  static constexpr size_t kMaxScriptBytes = 16u << 20;
   void SetShotDirectory(std::string dir) { shotDir_ = std::move(dir); }
   void AddCommand(std::string word, Command command);
   // Queues one input event of a command, delivered after the events queued

@@ -1,7 +1,6 @@
 // The headless host: scripted input, screenshots and script errors.
 #include <gtest/gtest.h>
-
-#include <unistd.h>
+#include <stdlib.h>
 
 #include <filesystem>
 #include <string>
@@ -22,9 +21,12 @@ struct Scripted : ::testing::Test {
   Desktop desktop;
   HeadlessHost host;
   Recorder& main = desktop.Add<Recorder>("main", kWorkArea, log);
-  // One folder per process: CTest runs the cases side by side.
-  std::filesystem::path dir =
-      std::filesystem::temp_directory_path() / ("orrery_headless_test_" + std::to_string(::getpid()));
+  // A folder of each test's own: CTest runs the tests side by side, and each
+  // removes its folder when it ends.
+  std::filesystem::path dir = [] {
+    std::string pattern = (std::filesystem::temp_directory_path() / "orrery_headless_test-XXXXXX").string();
+    return std::filesystem::path(mkdtemp(pattern.data()));
+  }();
   Scripted() {
     desktop.SetHost(&host);
     desktop.SetMainWindow(&main);

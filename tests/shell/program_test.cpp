@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "chart/aspects.h"
+#include "chart/object_info.h"
 #include "foundation/localized_strings.h"
 #include "shell/platform/png_io.h"
 #include "shell/program.h"
@@ -67,7 +69,8 @@ TEST_F(ProgramTest, AScriptTakesShotsAndTheEndWritesTheFiles) {
   const Result r = RunScript("# the Planets view of a first run\ncommand 40025\nshot planets\nquit\n");
   ASSERT_EQ(r.code, 0) << r.output;
   EXPECT_TRUE(SamePicture(home_.Path() / "planets.png", GoldenDir / "sample0-en-planets-0.png"));
-  EXPECT_EQ(fs::file_size(home_.Path() / "home/qastrology.dat"), 16u + 452u);
+  // Nothing was stored, so no chart file is written; the settings are.
+  EXPECT_FALSE(fs::exists(home_.Path() / "home/qastrology.dat"));
   EXPECT_EQ(fs::file_size(home_.Path() / "home/registry/Software/quorvel/Astrology_100"), 356u);
 }
 
@@ -92,6 +95,11 @@ TEST_F(ProgramTest, LangStoresTheLanguageInTheSettings) {
   SetStoreHome(home_.Path() / "home");
   EXPECT_EQ(LoadSettings(), 0);
   EXPECT_EQ(settingsRecord.language, German);
+  // On a new home the stored orbs and points are the defaults, never tables not yet set.
+  for (int a = 0; a < AspectRowCount; ++a) {
+    for (int b = 0; b < BodyCount; ++b) EXPECT_EQ(settingsRecord.orbs[a][b], aspectInfo[a].defaultOrbs[b]);
+  }
+  for (int k = 0; k < BodyCount; ++k) EXPECT_EQ(settingsRecord.points[k], objectInfo[k].defaultPoints);
   // A later start without --lang keeps it.
   ASSERT_EQ(RunScript("quit\n").code, 0);
   EXPECT_EQ(LoadSettings(), 0);
@@ -105,7 +113,9 @@ TEST_F(ProgramTest, ASecondProgramWithTheSameHomeAsksTheFirstAndEnds) {
   InstanceGuard first(home_.Path() / "home");
   ASSERT_FALSE(first.OtherInstance());
   const Result r = RunScript("shot second\nquit\n");
-  EXPECT_EQ(r.code, 0) << r.output;
+  // A script that is not run is a failed run, and says why.
+  EXPECT_EQ(r.code, ExitHomeInUse) << r.output;
+  EXPECT_NE(r.output.find("another orrery uses"), std::string::npos) << r.output;
   EXPECT_FALSE(fs::exists(home_.Path() / "second.png"));
   EXPECT_TRUE(first.TakeFrontRequest());
   EXPECT_FALSE(first.TakeFrontRequest());

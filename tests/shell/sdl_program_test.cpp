@@ -203,7 +203,7 @@ TEST(SdlProgram, TakesViewPlanetsByTapsAndExitsWithItsFilesWritten) {
   rusage usage{};
   EXPECT_EQ(WaitExit(pid, &usage), 0);
   std::printf("peak memory (maximum resident set): %ld KiB\n", usage.ru_maxrss);
-  EXPECT_EQ(fs::file_size(home / "qastrology.dat"), 16u + 452u);
+  EXPECT_FALSE(fs::exists(home / "qastrology.dat"));  // nothing stored, nothing written
   EXPECT_EQ(fs::file_size(home / "registry/Software/quorvel/Astrology_100"), 356u);
   XCloseDisplay(display);
   fs::remove_all(home);

@@ -284,6 +284,7 @@ TEST_F(ChartFileLayoutTest, WriterKilledBeforeTheRenameLeavesTheOldFile) {
   ASSERT_TRUE(LoadChartFile());
   EXPECT_EQ(LastErrorCode(), 0);
   EXPECT_EQ(CountCharts(), 1);
+  EXPECT_FALSE(std::filesystem::exists(temp));  // the next open removes what the killed writer left
 }
 
 }  // namespace

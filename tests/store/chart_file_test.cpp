@@ -7,6 +7,7 @@
 #include <climits>
 #include <string>
 
+#include "store/chart_changes.h"
 #include "store/chart_store.h"
 #include "store_test_support.h"
 

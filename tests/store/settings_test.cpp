@@ -3,9 +3,11 @@
 #include "store/settings.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
+#include <functional>
 
 #include "chart/chart_slot.h"
 #include "chart/live_settings.h"
@@ -213,15 +215,26 @@ TEST_F(SettingsTest, AnOverlongValueIsReadOnlyToTheRecordsEnd) {
   EXPECT_EQ(currentPoints[5], 7);
 }
 
-TEST_F(SettingsTest, UnreadableValueLeavesAZeroRecordAndTheLiveDefaults) {
-  SetLanguage(German);
-  settingsRecord.rulership = 1;
-  std::filesystem::create_directories(SettingsValuePath());  // a folder, not a value
-  EXPECT_EQ(LoadSettings(), 504);
-  EXPECT_EQ(LastErrorCode(), 504);
-  EXPECT_EQ(CurrentLanguage(), English);
-  EXPECT_EQ(settingsRecord.rulership, 0);
-  EXPECT_EQ(currentOrbs[1][0], aspectInfo[1].defaultOrbs[0]);
+TEST_F(SettingsTest, UnreadableValueLeavesAZeroRecordAndTheLiveDefaultsAndIsNotWrittenOver) {
+  const std::function<void(const std::filesystem::path&)> unreadable[] = {
+      [](const std::filesystem::path& p) { std::filesystem::create_directories(p); },  // a folder
+      [](const std::filesystem::path& p) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); },   // a FIFO
+  };
+  for (const auto& make : unreadable) {
+    std::filesystem::remove_all(SettingsValuePath());
+    std::filesystem::create_directories(SettingsKeyPath());
+    make(SettingsValuePath());
+    const auto before = std::filesystem::symlink_status(SettingsValuePath()).type();
+    SetLanguage(German);
+    settingsRecord.rulership = 1;
+    EXPECT_EQ(LoadSettings(), 504);
+    EXPECT_EQ(LastErrorCode(), 504);
+    EXPECT_EQ(CurrentLanguage(), English);
+    EXPECT_EQ(settingsRecord.rulership, 0);
+    EXPECT_EQ(currentOrbs[1][0], aspectInfo[1].defaultOrbs[0]);
+    EXPECT_EQ(SaveSettings(), 501);
+    EXPECT_EQ(std::filesystem::symlink_status(SettingsValuePath()).type(), before);
+  }
 }
 
 TEST_F(SettingsTest, KeyThatCannotBeCreatedGives501AndChangesNothing) {

@@ -6,6 +6,7 @@
 
 #include "chart/chart_record.h"
 #include "dialog_test_support.h"
+#include "wizard_test_support.h"
 #include "shell/text_format.h"
 #include "store/chart_file.h"
 #include "store/chart_store.h"
@@ -18,18 +19,7 @@ namespace {
 using ProgramWizardTest = ProgramRunTest;
 
 TEST_F(ProgramWizardTest, NewAndEditFromTheChartMenuStoreTheChartForTheNextStart) {
-  const int code = Run(R"(
-command 40017
-settext 1018 Grace Hopper
-settext 1019 1906
-settext 1020 12
-settext 1021 9
-settext 1022 5
-settext 1023 0
-select 1024 2
-page City
-settext 1054 New York City
-ok
+  const int code = Run(std::string("command 40017\n") + GraceHopperScript + R"(
 command 40018
 settext 1022 6
 ok

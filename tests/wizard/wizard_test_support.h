@@ -18,6 +18,21 @@
 
 namespace orrery::testing {
 
+// Grace Hopper, 9 December 1906, 05:00, typed on the Name page, and New York
+// City typed on the City page; then OK.
+inline constexpr const char* GraceHopperScript = R"(
+settext 1018 Grace Hopper
+settext 1019 1906
+settext 1020 12
+settext 1021 9
+settext 1022 5
+settext 1023 0
+select 1024 2
+page City
+settext 1054 New York City
+ok
+)";
+
 class WizardTest : public DialogTest {
  protected:
   void SetUp() override;
