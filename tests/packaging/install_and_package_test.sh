@@ -26,7 +26,7 @@ run_outside() {
   local name=$1
   shift
   mkdir -p "$work/home-$name" "$work/cwd"
-  (cd "$work/cwd" && env -i PATH=/usr/bin:/bin HOME="$work/home-$name" \
+  (cd "$work/cwd" && env -i PATH=/usr/bin:/bin HOME="$work/home-$name" ${ASAN_OPTIONS:+ASAN_OPTIONS="$ASAN_OPTIONS"} \
     strace -f -qq -e trace=open,openat,execve,stat,newfstatat,access -o "$work/trace-$name" \
     "$@" > "$work/out-$name") || fail "$name exited with $?"
   if grep -F -e "\"$source/" -e "\"$build/" "$work/trace-$name" | grep -v -F "$work"; then
