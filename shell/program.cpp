@@ -8,11 +8,12 @@
 #include "foundation/error_log.h"
 #include "shell/platform/desktop.h"
 #include "shell/platform/dialog_script.h"
+#include "shell/platform/display_host.h"
 #include "shell/platform/headless_host.h"
-#include "shell/platform/sdl_host.h"
 #include "shell/program_events.h"
 #include "shell/single_instance.h"
 #include "shell/startup.h"
+#include "store/chart_import.h"
 #include "store/settings.h"
 #include "store/settings_record.h"
 #include "store/store_home.h"
@@ -67,6 +68,7 @@ int RunOnHost(platform::Host& host, InstanceGuard& guard) {
   platform::Desktop desktop;
   FrontRequestHost front(host, guard);
   host.WakeOnReadable(guard.RequestDescriptor());
+  host.OnFileImport(ImportChartFile);
   desktop.SetHost(&front);
   StartShell(desktop, StartChart::Stored);
   return desktop.Run();
@@ -161,6 +163,11 @@ int RunProgram(const ProgramOptions& options) {
   }
 
   if (options.headless) {
+#ifdef __EMSCRIPTEN__
+    // The page runs no scripts: its build leaves the headless host (and
+    // libpng) out.
+    return ExitUsage;
+#else
     platform::HeadlessHost host;
     if (!options.script.empty() && !host.LoadScript(options.script)) {
       std::fprintf(stderr, "orrery: cannot read the script %s\n", options.script.c_str());
@@ -174,8 +181,9 @@ int RunProgram(const ProgramOptions& options) {
       return ExitScriptFailed;
     }
     return code;
+#endif
   }
-  platform::SdlHost host(options.scale);
+  platform::DisplayHost host(options.scale);
   if (!host.Open("quorvel Astrology")) {
     std::fprintf(stderr, "orrery: %s\n", host.Error().c_str());
     return ExitNoDisplay;
