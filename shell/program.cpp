@@ -15,6 +15,7 @@
 #include "shell/startup.h"
 #include "store/chart_import.h"
 #include "store/settings.h"
+#include "store/settings_on_change.h"
 #include "store/settings_record.h"
 #include "store/store_home.h"
 
@@ -69,6 +70,7 @@ int RunOnHost(platform::Host& host, InstanceGuard& guard) {
   FrontRequestHost front(host, guard);
   host.WakeOnReadable(guard.RequestDescriptor());
   host.OnFileImport(ImportChartFile);
+  host.OnIdle([] { SaveChangedSettings(); });
   desktop.SetHost(&front);
   StartShell(desktop, StartChart::Stored);
   return desktop.Run();

@@ -39,6 +39,10 @@ class Host {
   // leave this out.
   using FileImport = std::function<std::string(std::span<const std::uint8_t>)>;
   virtual void OnFileImport(FileImport /*handler*/) {}
+  // Called whenever the program waits for input with no dialog open, by
+  // hosts whose program may end without being closed (a web page is simply
+  // gone), so that it keeps what it would save at close current.
+  virtual void OnIdle(std::function<void()> /*handler*/) {}
 };
 
 }  // namespace orrery::platform

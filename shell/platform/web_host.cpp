@@ -126,6 +126,7 @@ void WebHost::Import(Desktop& desktop, int size) {
 }
 
 bool WebHost::WaitInput(Desktop& desktop) {
+  if (idle_ && !desktop.ModalRunning()) idle_();
   SyncTextField(desktop);
   PageEventFields e{};
   char keyName[kKeyNameBytes] = {};

@@ -32,6 +32,7 @@ class WebHost : public Host {
   bool WaitInput(Desktop& desktop) override;
   void Present(const Surface& screen, const Rect& changed) override;
   void OnFileImport(FileImport handler) override { import_ = std::move(handler); }
+  void OnIdle(std::function<void()> handler) override { idle_ = std::move(handler); }
 
  private:
   // Tells the page whether a text field has the focus, and where.
@@ -39,6 +40,7 @@ class WebHost : public Host {
   void Import(Desktop& desktop, int size);
 
   FileImport import_;
+  std::function<void()> idle_;
   std::string error_;
   bool stylusDown_ = false;
 };

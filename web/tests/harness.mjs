@@ -114,15 +114,18 @@ export function readPng(file) {
   return { width, height, rgb };
 }
 
-// Runs the native program headless with a fresh home on a script; its shots
-// land in shotDir.
-export function runNative(binDir, { script, shotDir, clock, lang }) {
-  const home = tempDir('native-home');
+// Runs the native program headless on a script text, with the given home
+// (or a fresh one); its shots land in shotDir.
+export function runNative(binDir, { script, shotDir, clock, lang, home }) {
+  const own = home ? null : tempDir('native-home');
+  const file = path.join(own || home, '..', `script-${process.pid}-${Date.now()}.txt`);
+  fs.writeFileSync(file, script);
   try {
-    execFileSync(path.join(binDir, 'orrery'), ['--headless', '--home', home, '--lang', lang,
-      '--clock', clock, '--script', script, '--shots', shotDir], { stdio: 'pipe' });
+    execFileSync(path.join(binDir, 'orrery'), ['--headless', '--home', own || home, '--lang', lang,
+      '--clock', clock, '--script', file, '--shots', shotDir], { stdio: 'pipe' });
   } finally {
-    fs.rmSync(home, { recursive: true, force: true });
+    fs.rmSync(file, { force: true });
+    if (own) fs.rmSync(own, { recursive: true, force: true });
   }
 }
 
