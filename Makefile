@@ -21,7 +21,7 @@ deps:
 	@scripts/install-deps.sh
 
 $(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORRERY_WEB_SITE=$(abspath $(WEB_BUILD))/site
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -37,8 +37,12 @@ run: build
 	  ls out/*.png; \
 	else exit $$status; fi
 
+# Every native suite (the web build's browser tests among them), then the
+# core suites built with emscripten and run under node.
 test: build web web-test-deps
+	$(WEB_ENV) cmake --build $(WEB_BUILD)/program -j $(JOBS) --target node_tests
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	ctest --test-dir $(WEB_BUILD)/program --output-on-failure -j $(JOBS)
 
 # The setup launcher under Wine (also part of `make test` when Wine is installed).
 test-setup: build

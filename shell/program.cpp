@@ -34,9 +34,12 @@ bool ParseNumber(const std::string& text, size_t from, size_t length, int& value
 }
 
 // The language given with --lang becomes the stored one; the rest of the
-// stored settings, the chart last shown included, stays as it was.
+// stored settings, the chart last shown included, stays as it was. The web
+// page gives the browser's language at every start: a language already
+// stored is not written again.
 void StoreLanguage(int language) {
   LoadSettingsAtStartup();
+  if (settingsRecord.language == language) return;
   settingsRecord.language = std::int8_t(language);
   currentRecord.id = settingsRecord.currentChartKey;
   SaveSettings();
