@@ -50,6 +50,13 @@ FT_USE_MODULE( FT_Module_Class, autofit_module_class )
 FT_USE_MODULE( FT_Module_Class, sfnt_module_class )
 FT_USE_MODULE( FT_Renderer_Class, ft_raster1_renderer_class )
 MODULES
+# Nor do they need variation fonts, colour layers, BDF properties, Mac
+# resource forks or glyph names.
+for option in TT_CONFIG_OPTION_GX_VAR_SUPPORT TT_CONFIG_OPTION_COLOR_LAYERS TT_CONFIG_OPTION_BDF \
+              FT_CONFIG_OPTION_MAC_FONTS FT_CONFIG_OPTION_GUESSING_EMBEDDED_RFORK \
+              FT_CONFIG_OPTION_POSTSCRIPT_NAMES FT_CONFIG_OPTION_ADOBE_GLYPH_LIST; do
+  sed -i "s|^#define $option\b|/* #undef $option */|" "$freetype_src/include/freetype/config/ftoption.h"
+done
 emcmake cmake -S "$freetype_src" -B freetype-build -DCMAKE_BUILD_TYPE=Release -DCMAKE_C_FLAGS_RELEASE="-Oz -DNDEBUG" \
   -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIBS=OFF \
   -DFT_REQUIRE_ZLIB=ON -DZLIB_LIBRARY="$prefix/lib/libz.a" -DZLIB_INCLUDE_DIR="$prefix/include" \

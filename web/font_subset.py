@@ -5,8 +5,9 @@ At run time the program draws with the Tahoma faces; the symbol font only
 stands in for characters a face lacks (its astrological glyphs are drawn into
 the glyph tables when the program is built). So the page keeps the symbol
 font's glyphs for the characters of the atlas's place names and of the
-scripts a user types names in (Latin with its extensions, Greek, Cyrillic,
-punctuation, currency) that the Tahoma faces lack. Hinting is kept, so the
+Latin letters a user may type in names (with their extensions, punctuation
+and currency) that the Tahoma faces lack; Tahoma itself has Greek and
+Cyrillic. Hinting is kept, so the
 glyphs render exactly as from the whole font.
 
 usage: font_subset.py SYMBOL.ttf CHAR_TABLE.inc OUT.ttf FACE.ttf...
@@ -17,7 +18,7 @@ import sys
 from fontTools import subset
 from fontTools.ttLib import TTFont
 
-TYPED_RANGES = [(0x20, 0x24F), (0x370, 0x4FF), (0x1E00, 0x1EFF), (0x2000, 0x206F), (0x20A0, 0x20CF)]
+TYPED_RANGES = [(0x20, 0x24F), (0x1E00, 0x1EFF), (0x2000, 0x206F), (0x20A0, 0x20CF)]
 
 
 def main(symbol_path, char_table_path, out_path, *face_paths):
