@@ -102,6 +102,9 @@
   canvas.addEventListener('pointerup', stylusUp);
   canvas.addEventListener('pointercancel', stylusUp);
   canvas.addEventListener('contextmenu', (e) => e.preventDefault());
+  // A tap on the screen leaves the browser's focus where it is (the program
+  // moves it), so a phone's keyboard does not drop and come back.
+  canvas.addEventListener('mousedown', (e) => e.preventDefault());
 
   // --- keys and text ---
   function modifiers(e) { return (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0); }
