@@ -183,6 +183,30 @@
     send({ kind: IMPORT, code: importBytes.length });
   });
 
+  // --- storage: every fsync of the program pushes /orrery to IndexedDB.
+  // The pushes asked for before the first frame (a first run's default
+  // settings, a changed language) follow right after it instead of holding
+  // it up; should the page be gone before, the next start makes them again.
+  let holding = true;
+  let held = false;
+  function holdWritesUntilFirstFrame(idbfs) {
+    const sync = idbfs.syncfs;
+    idbfs.syncfs = (mount, populate, done) => {
+      if (holding && !populate) {
+        held = true;
+        done(null);
+      } else {
+        sync(mount, populate, done);
+      }
+    };
+  }
+  function releaseHeldWrites() {
+    holding = false;
+    if (held) {
+      Module.FS.syncfs(false, (error) => { if (error) console.warn('orrery: saving failed', error); });
+    }
+  }
+
   // --- the program ---
   let firstFrame = true;
   const args = ['--home', HOME, '--lang', lang];
@@ -196,6 +220,7 @@
     // loads: the stored files come from IndexedDB and the profile's lock is
     // taken before the program starts.
     preInit: [() => {
+      holdWritesUntilFirstFrame(Module.FS.filesystems.IDBFS);
       Module.FS.mkdir(HOME);
       Module.FS.mount(Module.FS.filesystems.IDBFS, {}, HOME);
       Module.addRunDependency('orrery-store');
@@ -218,7 +243,7 @@
         if (firstFrame) {
           firstFrame = false;
           performance.mark('orrery-first-frame');
-          document.body.dataset.started = 'true';
+          releaseHeldWrites();
         }
       },
       textField: showTextField,
