@@ -3,7 +3,8 @@
 // New Chart wizard, typed and tapped through, match the desktop program's
 // screens for the same input pixel for pixel; the new chart survives a
 // reload; the chart file exports in the desktop's format and a damaged one
-// imports nothing; after one visit the site starts with its server gone.
+// imports nothing; after one visit the site starts with its server gone; a
+// second tab does not start a second program.
 //
 //   node browser.test.mjs     (ORRERY_WEB_SITE: the site, ORRERY_BIN_DIR: orrery, orrery-cli)
 // Exits with 77 (skipped) when no site has been built.
@@ -153,4 +154,14 @@ test('after one visit the site starts and computes the chart with no server', as
   await page.reload();
   await waitIdle(page);
   assert.ok(online.equals(await readScreen(page)), 'the page started differently without its server');
+});
+
+test('a second tab of the same browser leaves the charts to the first, in the language asked for', async () => {
+  const second = await browser.newPage();
+  await second.goto(`${site.url}?lang=de`);
+  await second.waitForFunction(() => document.getElementById('status').textContent !== '');
+  assert.match(await second.$eval('#status', (s) => s.textContent), /in einem anderen Tab/);
+  assert.equal(await second.$eval('#export', (b) => b.textContent), 'Horoskope exportieren');
+  assert.equal(await second.evaluate(() => Module.orrery.idle()), false, 'a second program runs');
+  await second.close();
 });
