@@ -24,10 +24,12 @@
   const TEXTS = {
     en: { export: 'Export charts', import: 'Import charts', imported: 'Charts imported.',
       noCharts: 'No charts are stored yet.', tooLarge: 'Nothing imported: the file is larger than any chart file.',
-      otherTab: 'Orrery is already open in another tab of this browser.', failed: 'Orrery stopped: ' },
+      otherTab: 'Orrery is already open in another tab of this browser.', failed: 'Orrery stopped: ',
+      unreadable: 'Orrery cannot read the charts stored in this browser: ' },
     de: { export: 'Horoskope exportieren', import: 'Horoskope importieren', imported: 'Horoskope importiert.',
       noCharts: 'Noch keine Horoskope gespeichert.', tooLarge: 'Nichts importiert: die Datei ist größer als jede Horoskopdatei.',
-      otherTab: 'Orrery ist schon in einem anderen Tab dieses Browsers offen.', failed: 'Orrery angehalten: ' },
+      otherTab: 'Orrery ist schon in einem anderen Tab dieses Browsers offen.', failed: 'Orrery angehalten: ',
+      unreadable: 'Orrery kann die in diesem Browser gespeicherten Horoskope nicht lesen: ' },
   }[lang];
 
   const canvas = document.getElementById('screen');
@@ -216,20 +218,27 @@
     canvas,
     print: (text) => console.log(text),
     printErr: (text) => console.warn(text),
-    // Runs as soon as orrery.js is read, while the program itself still
-    // loads: the stored files come from IndexedDB and the profile's lock is
-    // taken before the program starts.
+    // While the program loads, the profile's lock is taken.
     preInit: [() => {
+      Module.addRunDependency('orrery-lock');
+      holdLock(() => Module.removeRunDependency('orrery-lock'));
+    }],
+    // Once it is loaded (the file system writes into its memory), the
+    // stored files are read from IndexedDB before it starts.
+    preRun: [() => {
       holdWritesUntilFirstFrame(Module.FS.filesystems.IDBFS);
       Module.FS.mkdir(HOME);
       Module.FS.mount(Module.FS.filesystems.IDBFS, {}, HOME);
       Module.addRunDependency('orrery-store');
+      // Unread charts would be overwritten by the first save: without them
+      // the program does not start.
       Module.FS.syncfs(true, (error) => {
-        if (error) console.warn('orrery: reading the stored charts failed', error);
+        if (error) {
+          say(TEXTS.unreadable + String(error));
+          return;
+        }
         Module.removeRunDependency('orrery-store');
       });
-      Module.addRunDependency('orrery-lock');
-      holdLock(() => Module.removeRunDependency('orrery-lock'));
     }],
     onAbort: (what) => say(TEXTS.failed + what),
     onExit: (code) => { if (code !== 0) say(TEXTS.failed + 'exit ' + code); },
