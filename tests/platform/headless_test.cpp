@@ -1,7 +1,10 @@
 // The headless host: scripted input, screenshots and script errors.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
+#include <string>
 
 #include "recorder.h"
 #include "shell/platform/clock.h"
@@ -19,7 +22,9 @@ struct Scripted : ::testing::Test {
   Desktop desktop;
   HeadlessHost host;
   Recorder& main = desktop.Add<Recorder>("main", kWorkArea, log);
-  std::filesystem::path dir = std::filesystem::temp_directory_path() / "orrery_headless_test";
+  // One folder per process: ctest runs these tests side by side.
+  std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                              ("orrery_headless_test_" + std::to_string(::getpid()));
   Scripted() {
     desktop.SetHost(&host);
     desktop.SetMainWindow(&main);
