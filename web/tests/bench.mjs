@@ -1,8 +1,8 @@
 // Measurements of the web build (make bench; never a test):
 //  - every file of the site, raw and gzipped (level 9), and the total a first
 //    visit transfers with gzip;
-//  - the first frame after navigation in headless Chromium, fresh profile
-//    each time (median of 5);
+//  - the first frame after navigation in headless Chromium, on a first visit
+//    and on the visit after it (median of 5 each);
 //  - the chart computation in the browser against native (orrery-chart-timing
 //    built both ways).
 //   node bench.mjs SITE_DIR NATIVE_BIN_DIR WEB_BIN_DIR
@@ -45,20 +45,31 @@ async function withBrowser(dir, work) {
   }
 }
 
+// The first frame of a first visit (fresh profile) and of the visit after
+// it (the service worker's cache, the stored charts), median of 5 each.
 async function firstFrame() {
-  const times = [];
+  const first = [], again = [];
+  const frameTime = (page) => page.evaluate(() => performance.getEntriesByName('orrery-first-frame')[0].startTime);
   for (let i = 0; i < 5; ++i) {
-    times.push(await withBrowser(siteDir, async (browser, url) => {
+    await withBrowser(siteDir, async (browser, url) => {
       const page = await browser.newPage();
       await page.setViewport({ width: 480, height: 720 });
       await page.goto(`${url}?lang=en&clock=2024-03-01T12:00`);
       await waitIdle(page);
-      return page.evaluate(() => performance.getEntriesByName('orrery-first-frame')[0].startTime);
-    }));
+      first.push(await frameTime(page));
+      await page.evaluate(() => navigator.serviceWorker.ready);
+      await page.reload();
+      await waitIdle(page);
+      again.push(await frameTime(page));
+    });
   }
-  times.sort((a, b) => a - b);
-  console.log(`  first frame after navigation: median ${times[2].toFixed(0)} ms ` +
-    `(${times.map((t) => t.toFixed(0)).join(', ')})`);
+  const report = (what, times) => {
+    times.sort((a, b) => a - b);
+    console.log(`  first frame after navigation, ${what}: median ${times[2].toFixed(0)} ms ` +
+      `(${times.map((t) => t.toFixed(0)).join(', ')})`);
+  };
+  report('first visit', first);
+  report('next visit', again);
 }
 
 function microseconds(text) { return Number(/chart_us ([\d.]+)/.exec(text)[1]); }
