@@ -3,8 +3,9 @@
 // New Chart wizard, typed and tapped through, match the desktop program's
 // screens for the same input pixel for pixel; the new chart survives a
 // reload; the chart file exports in the desktop's format and a damaged one
-// imports nothing; after one visit the site starts with its server gone; a
-// second tab does not start a second program.
+// imports nothing; after one visit the site starts with its server gone; on
+// a phone, touch taps and a text field takes the keyboard; a second tab does
+// not start a second program.
 //
 //   node browser.test.mjs     (ORRERY_WEB_SITE: the site, ORRERY_BIN_DIR: orrery, orrery-cli)
 // Exits with 77 (skipped) when no site has been built.
@@ -154,6 +155,25 @@ test('after one visit the site starts and computes the chart with no server', as
   await page.reload();
   await waitIdle(page);
   assert.ok(online.equals(await readScreen(page)), 'the page started differently without its server');
+});
+
+test('on a phone, touch is the stylus and a text field brings up the keyboard', async () => {
+  await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+  await waitIdle(page);
+  const box = await page.$eval('#screen', (c) => c.getBoundingClientRect().toJSON());
+  assert.equal(box.width, 320, 'the screen is not 4 device pixels a pixel');
+  const tap = async (x, y) => {
+    await page.touchscreen.tap(box.x + (x + 0.5) * box.width / 240, box.y + (y + 0.5) * box.height / 320);
+    await waitIdle(page);
+  };
+  await tap(20, 307);  // Chart
+  await tap(30, 221);  // New
+  await tap(100, 43);  // the name field
+  assert.equal(await keyboardHasFocus(), true, 'no keyboard for the name field');
+  await tap(192, 275);  // Cancel
+  assert.equal(await keyboardHasFocus(), false, 'the keyboard stays after the wizard');
+  await page.setViewport({ width: 480, height: 720 });
+  await waitIdle(page);
 });
 
 test('a second tab of the same browser leaves the charts to the first, in the language asked for', async () => {
