@@ -85,15 +85,24 @@ async function keyboardHasFocus() {
   return page.evaluate(() => document.activeElement === document.getElementById('keyboard'));
 }
 
+// Clicks "Export charts" and returns the downloaded file once the browser
+// reports it complete.
 async function exportCharts(name) {
   const folder = path.join(work, name);
   fs.mkdirSync(folder);
   const cdp = await browser.target().createCDPSession();
-  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
+  await cdp.send('Browser.setDownloadBehavior',
+    { behavior: 'allowAndName', downloadPath: folder, eventsEnabled: true });
+  const named = new Promise((resolve) => cdp.on('Browser.downloadWillBegin', (e) => resolve(e.suggestedFilename)));
+  const done = new Promise((resolve, reject) => cdp.on('Browser.downloadProgress', (e) => {
+    if (e.state === 'completed') resolve(e.guid);
+    if (e.state === 'canceled') reject(new Error('the download was cancelled'));
+  }));
   await page.click('#export');
-  const file = path.join(folder, 'qastrology.dat');
-  for (let i = 0; i < 200 && !fs.existsSync(file); ++i) await new Promise((r) => setTimeout(r, 50));
-  return fs.readFileSync(file);
+  assert.equal(await named, 'qastrology.dat');
+  const bytes = fs.readFileSync(path.join(folder, await done));
+  await cdp.detach();
+  return bytes;
 }
 
 function cli(home, ...args) {
