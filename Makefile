@@ -8,7 +8,14 @@ FUZZ_SECONDS ?= 60
 
 PREFIX ?= /usr/local
 
-.PHONY: all deps build run test test-setup bench fuzz install package clean
+# The web build (make web): emscripten's tools need Debian's node modules.
+WEB_BUILD ?= build-web
+WEB_ENV = NODE_PATH=/usr/share/nodejs
+WEB_PORT ?= 8240
+# Tools of the native build the web build runs (generated tables, icons).
+WEB_HOST_TOOLS = orrery-glyph-gen orrery-pair-clearance-gen orrery-web-icons
+
+.PHONY: all deps build run test test-setup bench fuzz install package clean web web-tools serve-web web-test-deps
 
 all: build
 
@@ -16,7 +23,7 @@ deps:
 	@scripts/install-deps.sh
 
 $(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORRERY_WEB_SITE=$(abspath $(WEB_BUILD))/site
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -32,15 +39,45 @@ run: build
 	  ls out/*.png; \
 	else exit $$status; fi
 
-test: build
+# Every native suite (the web build's browser tests among them), then the
+# core suites built with emscripten and run under node.
+test: build web web-test-deps
+	$(WEB_ENV) cmake --build $(WEB_BUILD)/program -j $(JOBS) --target node_tests
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	ctest --test-dir $(WEB_BUILD)/program --output-on-failure -j $(JOBS)
 
 # The setup launcher under Wine (also part of `make test` when Wine is installed).
 test-setup: build
 	ctest --test-dir $(BUILD) -R '^setup_e2e$$' --no-tests=error --output-on-failure
 
-bench: build
+bench: build web web-test-deps
 	$(BUILD)/bin/orrery-bench
+	node web/tests/bench.mjs $(abspath $(WEB_BUILD))/site $(abspath $(BUILD))/bin $(abspath $(WEB_BUILD))/program/bin
+
+# The handheld program as a static web site in $(WEB_BUILD)/site: zlib and
+# FreeType built once from Debian's sources (scripts/web-libs.sh), the
+# program with emscripten, the page, service worker, manifest and icons.
+web-tools: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target $(WEB_HOST_TOOLS)
+
+web: web-tools
+	@JOBS=$(JOBS) scripts/web-libs.sh $(WEB_BUILD)/libs
+	@test -f $(WEB_BUILD)/program/CMakeCache.txt || $(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD)/program \
+	  -DCMAKE_BUILD_TYPE=Release -DORRERY_WEB_LIBS=$(abspath $(WEB_BUILD))/libs/prefix \
+	  -DORRERY_HOST_TOOLS=$(abspath $(BUILD))/bin -DORRERY_SITE_DIR=$(abspath $(WEB_BUILD))/site
+	$(WEB_ENV) cmake --build $(WEB_BUILD)/program -j $(JOBS)
+
+# Serves the site on 127.0.0.1 (localhost counts as secure, so the service
+# worker and the installation work there as on HTTPS).
+serve-web: web
+	@echo "Orrery on the web: http://127.0.0.1:$(WEB_PORT)/"
+	python3 -m http.server --bind 127.0.0.1 $(WEB_PORT) --directory $(WEB_BUILD)/site
+
+# puppeteer-core for the browser tests (no browser download: they drive
+# Debian's chromium-headless-shell).
+web-test-deps: web/tests/node_modules/.package-lock.json
+web/tests/node_modules/.package-lock.json: web/tests/package-lock.json
+	cd web/tests && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error
 
 # Every libFuzzer target of fuzz/ for FUZZ_SECONDS seconds each, built with
 # clang in $(FUZZ_BUILD); seeds come from fuzz/corpus/<target>/ when present,
@@ -69,4 +106,4 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(WEB_BUILD)

@@ -5,24 +5,10 @@
 #include "atlas/atlas_data.h"
 
 #include "atlas/daylight_saving.h"
+#include "foundation/embedded_file.h"
 
-#define ORRERY_EMBED(symbol, file)                 \
-  asm(".section .rodata\n"                         \
-      ".balign 16\n"                               \
-      ".globl " #symbol "\n"                       \
-      ".type " #symbol ", @object\n" #symbol ":\n" \
-      ".incbin \"" ORRERY_ATLAS_DIR "/" file "\"\n" \
-      ".globl " #symbol "_end\n" #symbol "_end:\n" \
-      ".byte 0\n"                                  \
-      ".previous\n")
-
-ORRERY_EMBED(orrery_atlas_blob, "atlas.bin");
-ORRERY_EMBED(orrery_atlas_manifest, "manifest.txt");
-
-extern "C" const std::uint8_t orrery_atlas_blob[];
-extern "C" const std::uint8_t orrery_atlas_blob_end[];
-extern "C" const char orrery_atlas_manifest[];
-extern "C" const char orrery_atlas_manifest_end[];
+ORRERY_EMBED_FILE(orrery_atlas_blob, ORRERY_ATLAS_DIR "/atlas.bin");
+ORRERY_EMBED_FILE(orrery_atlas_manifest, ORRERY_ATLAS_DIR "/manifest.txt");
 
 namespace orrery {
 
@@ -31,7 +17,8 @@ std::span<const std::uint8_t> EmbeddedAtlasBlob() {
 }
 
 std::string_view EmbeddedAtlasManifest() {
-  return {orrery_atlas_manifest, orrery_atlas_manifest_end};
+  return {reinterpret_cast<const char*>(orrery_atlas_manifest),
+          std::size_t(orrery_atlas_manifest_end - orrery_atlas_manifest)};
 }
 
 const char16_t AtlasCharTable[AtlasCharTableUnits + 1] = {

@@ -22,7 +22,22 @@ packages=(
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 xdotool
   # independent ephemeris for the reference generators (not needed by make test)
   libswe-dev swe-standard-data
+  # the web build (make web): emscripten, the symbol font's subsetter, the source
+  # packages' unpacker, and a browser for its tests
+  emscripten python3-fonttools dpkg-dev chromium-headless-shell
 )
+
+# The web build compiles zlib and FreeType from Debian's source packages
+# (scripts/web-libs.sh), which needs a deb-src entry for the same suites.
+deb_src=/etc/apt/sources.list.d/orrery-deb-src.sources
+add_deb_src() {
+  local suites
+  suites=$(. /etc/os-release && echo "$VERSION_CODENAME")
+  printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' \
+    "Suites: $suites $suites-updates" 'Components: main' \
+    'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' |
+    "${sudo_cmd[@]}" tee "$deb_src" >/dev/null
+}
 
 missing=()
 for p in "${packages[@]}"; do
@@ -31,13 +46,15 @@ for p in "${packages[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+if [ ${#missing[@]} -eq 0 ] && [ -f "$deb_src" ]; then
   exit 0
 fi
 
-echo "install-deps: installing ${missing[*]}"
-sudo_cmd=()
-if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+[ -f "$deb_src" ] || add_deb_src
 export DEBIAN_FRONTEND=noninteractive
 "${sudo_cmd[@]}" apt-get update -qq
+if [ ${#missing[@]} -eq 0 ]; then exit 0; fi
+echo "install-deps: installing ${missing[*]}"
 "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -8,13 +8,15 @@
 #include "foundation/error_log.h"
 #include "shell/platform/desktop.h"
 #include "shell/platform/dialog_script.h"
+#include "shell/platform/display_host.h"
 #include "shell/platform/headless_host.h"
-#include "shell/platform/sdl_host.h"
 #include "shell/program_events.h"
 #include "shell/single_instance.h"
 #include "shell/startup.h"
 #include "store/chart_changes.h"
+#include "store/chart_import.h"
 #include "store/settings.h"
+#include "store/settings_on_change.h"
 #include "store/settings_record.h"
 #include "store/store_home.h"
 
@@ -33,9 +35,12 @@ bool ParseNumber(const std::string& text, size_t from, size_t length, int& value
 }
 
 // The language given with --lang becomes the stored one; the rest of the
-// stored settings, the chart last shown included, stays as it was.
+// stored settings, the chart last shown included, stays as it was. The web
+// page gives the browser's language at every start: a language already
+// stored is not written again.
 void StoreLanguage(int language) {
   LoadSettingsAtStartup();
+  if (settingsRecord.language == language) return;
   settingsRecord.language = std::int8_t(language);
   currentRecord.id = settingsRecord.currentChartKey;
   SaveSettings();
@@ -68,6 +73,8 @@ int RunOnHost(platform::Host& host, InstanceGuard& guard) {
   platform::Desktop desktop;
   FrontRequestHost front(host, guard);
   host.WakeOnReadable(guard.RequestDescriptor());
+  host.OnFileImport(ImportChartFile);
+  host.OnIdle([] { SaveChangedSettings(); });
   desktop.SetHost(&front);
   StartShell(desktop, StartChart::Stored);
   return desktop.Run();
@@ -219,6 +226,11 @@ int RunProgram(const ProgramOptions& options) {
   }
 
   if (options.headless) {
+#ifdef __EMSCRIPTEN__
+    // The page runs no scripts: its build leaves the headless host (and
+    // libpng) out.
+    return ExitUsage;
+#else
     platform::HeadlessHost host;
     if (const std::string problem = options.script.empty() ? "" : host.LoadScript(options.script);
         !problem.empty()) {
@@ -239,8 +251,9 @@ int RunProgram(const ProgramOptions& options) {
       return ExitChartsNotSaved;
     }
     return code;
+#endif
   }
-  platform::SdlHost host(options.scale);
+  platform::DisplayHost host(options.scale);
   if (!host.Open("quorvel Astrology")) {
     std::fprintf(stderr, "orrery: %s\n", host.Error().c_str());
     return ExitNoDisplay;

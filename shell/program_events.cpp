@@ -1,34 +1,32 @@
 #include "shell/program_events.h"
 
-#include <fstream>
+#include <cstdio>
 
 namespace orrery {
 
 namespace {
 
-std::ofstream& EventFile() {
-  static std::ofstream file;
-  return file;
-}
+// C's stdio rather than an ofstream: the web build then links no iostreams.
+std::FILE* eventFile = nullptr;
 
 }  // namespace
 
 bool StartEventLog(const std::string& path) {
   StopEventLog();
-  EventFile().open(path, std::ios::out | std::ios::trunc);
-  return EventFile().is_open();
+  eventFile = std::fopen(path.c_str(), "w");
+  return eventFile != nullptr;
 }
 
 void StopEventLog() {
-  if (EventFile().is_open()) EventFile().close();
-  EventFile().clear();
+  if (eventFile) std::fclose(eventFile);
+  eventFile = nullptr;
 }
 
 void LogEvent(std::string_view line) {
-  std::ofstream& file = EventFile();
-  if (!file.is_open()) return;
-  file << line << '\n';
-  file.flush();
+  if (!eventFile) return;
+  std::fwrite(line.data(), 1, line.size(), eventFile);
+  std::fputc('\n', eventFile);
+  std::fflush(eventFile);
 }
 
 }  // namespace orrery

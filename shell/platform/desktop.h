@@ -85,6 +85,8 @@ class Desktop {
   // Handles queued messages and paints until nothing is left, without
   // asking for input.
   void ProcessPending();
+  // A modal loop runs (a dialog or message box is open).
+  bool ModalRunning() const { return !modal_.empty(); }
 
   // Input, in screen coordinates; queued like any message. Hosts set the
   // input clock first (SetInputTime); it stamps the input's messages.
