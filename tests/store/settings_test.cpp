@@ -218,7 +218,9 @@ TEST_F(SettingsTest, AnOverlongValueIsReadOnlyToTheRecordsEnd) {
 TEST_F(SettingsTest, UnreadableValueLeavesAZeroRecordAndTheLiveDefaultsAndIsNotWrittenOver) {
   const std::function<void(const std::filesystem::path&)> unreadable[] = {
       [](const std::filesystem::path& p) { std::filesystem::create_directories(p); },  // a folder
+#ifndef __EMSCRIPTEN__  // node's file system under emscripten makes no FIFOs
       [](const std::filesystem::path& p) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); },   // a FIFO
+#endif
   };
   for (const auto& make : unreadable) {
     std::filesystem::remove_all(SettingsValuePath());
