@@ -4,9 +4,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <fstream>
+#include <memory>
 #include <system_error>
 
 namespace orrery {
@@ -15,19 +16,22 @@ namespace {
 
 constexpr char DamagedMark[] = ".damaged-";
 
+// Compared through stdio rather than streams: the web build carries no
+// iostreams.
 bool SameBytes(const std::filesystem::path& a, const std::filesystem::path& b) {
   std::error_code error;
   if (std::filesystem::file_size(a, error) != std::filesystem::file_size(b, error) || error)
     return false;
-  std::ifstream x(a, std::ios::binary), y(b, std::ios::binary);
-  char bx[65536], by[65536];
-  while (x && y) {
-    x.read(bx, sizeof bx);
-    y.read(by, sizeof by);
-    if (x.gcount() != y.gcount() || std::memcmp(bx, by, static_cast<std::size_t>(x.gcount())) != 0)
-      return false;
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> x(std::fopen(a.c_str(), "rb"), std::fclose),
+      y(std::fopen(b.c_str(), "rb"), std::fclose);
+  if (!x || !y) return false;
+  char bx[8192], by[8192];
+  for (;;) {
+    const std::size_t nx = std::fread(bx, 1, sizeof bx, x.get());
+    const std::size_t ny = std::fread(by, 1, sizeof by, y.get());
+    if (nx != ny || std::memcmp(bx, by, nx) != 0) return false;
+    if (nx < sizeof bx) return !std::ferror(x.get()) && !std::ferror(y.get());
   }
-  return !x.bad() && !y.bad();
 }
 
 std::filesystem::path ExistingCopy(const std::filesystem::path& path) {
