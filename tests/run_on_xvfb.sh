@@ -1,10 +1,13 @@
 #!/bin/sh
 # Runs a command on a private virtual X server (Xvfb) of 640 x 800 pixels.
 # The server chooses a free display number itself (-displayfd), so suites
-# started side by side never race for one, as xvfb-run -a can.
+# started side by side never race for one, as xvfb-run -a can. -noreset:
+# the server does not reset when its last client leaves, so a test that
+# opens a second window right after closing one never meets a server that
+# refuses connections while it resets.
 set -eu
 dir=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 640x800x24 -nolisten tcp 3>"$dir/display" 2>"$dir/log" &
+Xvfb -displayfd 3 -screen 0 640x800x24 -nolisten tcp -noreset 3>"$dir/display" 2>"$dir/log" &
 server=$!
 trap 'kill $server 2>/dev/null; wait $server 2>/dev/null; rm -rf "$dir"' EXIT
 tries=0
