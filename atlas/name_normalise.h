@@ -4,7 +4,8 @@
 // NormaliseName: spaces normalised; at most 48 code units are read and at
 // most 48 characters written, each unit replaced by its NameFoldTable entry
 // (lower-case ASCII letters and digits; Latin letters lose their diacritics,
-// ligatures expand, Cyrillic letters are transliterated; ".", apostrophes
+// ligatures expand, Cyrillic letters are transliterated, the Han ideographs
+// of the atlas's names become their pinyin syllable between spaces; ".", apostrophes
 // (' ’ ‘ ʼ ʻ ` ´), combining marks and U+2000..U+206F vanish, everything else
 // is a space); spaces normalised again; then the first "saint ", "sankt " (and
 // the other rows of the replacement list) becomes "st ". "Sankt Gallen",

@@ -51,7 +51,7 @@ TEST(NormaliseName, PunctuationSymbolsAndOtherScripts) {
 }
 
 // The spellings a user types for one name: apostrophe variants, letters with
-// combining marks, the schwa, Cyrillic.
+// combining marks, the schwa, Cyrillic, the Han ideographs of the atlas's names.
 TEST(NormaliseName, TypedSpellingsOfOneNameAgree) {
   const struct {
     const char16_t* typed;
@@ -63,6 +63,7 @@ TEST(NormaliseName, TypedSpellingsOfOneNameAgree) {
       {u"Октябрьский", u"oktyabrskiy"},       {u"Щёлково Їжакевичі", u"shchelkovo yizhakevichi"},
       {u"S\u0332h\u0332e\u0304wah", u"shewah"}, {u"Behchoko\u0328\u0300", u"behchoko"},
       {u"Əhmədbəyli", u"ahmadbayli"},          {u"Voǵani Ǧ", u"vogani g"},
+      {u"城郊", u"cheng jiao"},                {u"x城郊1", u"x cheng jiao 1"},
   };
   for (const auto& c : cases) EXPECT_EQ(N(c.typed), c.folded) << ToUtf8(c.typed);
 }

@@ -178,6 +178,7 @@ TEST_F(RealAtlasTest, TypedSpellingsFindThePlaceWithItsLegalTime) {
       {u"Hoetting", 47 * 60 + 16, 11 * 60 + 22, {1950, 1, 1, 12, 0}, u"Hötting", u"Tyrol", 60},
       {u"Kankaanpaeae", 61 * 60 + 48, 22 * 60 + 25, {1950, 1, 1, 12, 0}, u"Kankaanpää", u"Satakunta", 120},
       {u"Oktyabr'skiy", 55 * 60 + 36, 37 * 60 + 59, {2000, 1, 1, 12, 0}, u"Oktyabr’skiy", u"Moscow Oblast", 180},
+      {u"城郊", 40 * 60 + 20, 120 * 60 + 20, {2000, 1, 1, 12, 0}, u"cheng jiao", u"Liaoning", 480},
       {u"Büsingen", 47 * 60 + 42, 8 * 60 + 41, {2000, 1, 1, 12, 0}, u"Büsingen", u"Baden-Württemberg (Büsingen)", 60},
   };
   for (const auto& c : cases) {

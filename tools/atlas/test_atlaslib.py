@@ -39,9 +39,10 @@ class NormaliseNameTest(unittest.TestCase):
         self.assertEqual(normalise_name("S̲h̲ēwah Ǧ x"), "shewah g x")
         self.assertEqual(normalise_name("Αθήνα (Athens) 東京"), "athens")
 
-    def test_cyrillic_and_schwa_fold_to_latin(self):
+    def test_cyrillic_schwa_and_han_fold_to_latin(self):
         self.assertEqual(normalise_name("Октябрьский"), "oktyabrskiy")
         self.assertEqual(normalise_name("Əhmədbəyli"), "ahmadbayli")
+        self.assertEqual(normalise_name("城郊"), "cheng jiao")
 
     def test_typed_umlaut_pairs_are_read_shortened(self):
         self.assertEqual(typed_readings("berlin"), ["berlin"])

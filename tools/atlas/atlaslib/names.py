@@ -1,11 +1,12 @@
 """Name folding and comparison form of atlas names.
 
 The program compares city names in a folded form: Latin letters lose their diacritics and
-become lower-case ASCII, ligatures expand, Cyrillic letters are transliterated,
-apostrophes, combining marks and a few other marks vanish and everything else becomes a
+become lower-case ASCII, ligatures expand, Cyrillic letters are transliterated, the Han
+ideographs of the atlas's names become their pinyin syllable, apostrophes, combining marks and a few other marks vanish and everything else becomes a
 space, then a short list of saint/sankt abbreviations applies.  City records are sorted
 by exactly this form, so it is reproduced here unit for unit.
 """
+import os
 import unicodedata
 
 NAME_LIMIT = 48
@@ -33,6 +34,25 @@ _CYRILLIC = dict(zip(
      "r", "s", "t", "u", "f", "kh", "ts", "ch", "sh", "shch", "", "y", "", "e", "yu", "ya",
      "i", "yi", "ye", "g", "u", "j", "lj", "nj", "gj", "kj", "dz", "dzh", "dj", "c"]))
 
+# Han ideographs fold to their Mandarin syllable without tone marks, set apart by spaces
+# (城郊 -> "cheng jiao", as GeoNames spells it); only those the atlas's names use.
+_HAN_READINGS = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))),
+                             "han_readings.tsv")
+
+
+def _read_han_syllables():
+    syllables = {}
+    with open(_HAN_READINGS, encoding="utf-8") as f:
+        for line in f:
+            if not line.startswith("#"):
+                ideograph, reading = line.rstrip("\n").split("\t")
+                toneless = "".join(c for c in unicodedata.normalize("NFD", reading) if c.isascii())
+                syllables[ideograph] = f" {toneless} "
+    return syllables
+
+
+_HAN = _read_han_syllables()
+
 
 def _base_letter(ch):
     """Lower-case ASCII base letter(s) of a Latin letter with diacritics, or None."""
@@ -53,6 +73,8 @@ def _fold_unit(code):
         return ch.lower() if ch.isalnum() else " "
     if ch.lower() in _CYRILLIC:
         return _CYRILLIC[ch.lower()]
+    if ch in _HAN:
+        return _HAN[ch]
     # Latin-1, Latin Extended-A and -B, Latin Extended Additional
     letters_with_diacritics = (
         0xC0 <= code <= 0x24F and code not in (0xD7, 0xF7)
