@@ -140,12 +140,9 @@ SaveResult ReadChangeWrite(std::vector<ChartChange>& changes) {
     return Failed("the damaged file could not be copied aside (" + status.problem + ")");
   if (waiting.empty() && status.state != ChartFileStatus::State::Repaired)
     return room ? SaveResult::Saved : SaveResult::NoRoom;
-  std::vector<std::uint8_t> bytes = ChartFileBytes();
   std::string problem;
-  if (!WriteFileAtomically(ChartFilePath(), bytes.data(), bytes.size(), &problem)) return Failed(problem);
+  if (!WriteChartFile(&problem)) return Failed(problem);
   waiting.clear();
-  chartStore.SetChanged(0);
-  SetLastChartFileStamp(StampOf(ChartFilePath()));
   return room ? SaveResult::Saved : SaveResult::NoRoom;
 }
 

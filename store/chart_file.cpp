@@ -98,8 +98,6 @@ bool LoadChartFile() {
 
 const ChartFileStatus& LastChartFileStatus() { return lastStatus; }
 
-void SetLastChartFileStamp(std::optional<FileStamp> stamp) { lastStatus.stamp = stamp; }
-
 std::vector<std::uint8_t> ChartFileBytes() {
   auto copy = std::make_unique<ChartStore>(chartStore);
   CompactChartStore(*copy);
@@ -108,17 +106,9 @@ std::vector<std::uint8_t> ChartFileBytes() {
   return {copy->image.begin(), copy->image.begin() + ChartHeaderBytes + ChartSlotBytes * slotCount};
 }
 
-bool SaveChartFile() {
-  if (!PrepareHome()) return PushError(601), false;
-  StoreLock lock(ChartFilePath(), StoreLock::Mode::Exclusive);
-  // Only a file that can be read (or none) is replaced.
-  StoredFile old = ReadStoredFile(ChartFilePath(), 0);
+bool WriteChartFile(std::string* problem) {
   std::vector<std::uint8_t> bytes = ChartFileBytes();
-  if (!lock.Held() || old.status == StoredFile::Status::Unreadable ||
-      !WriteFileAtomically(ChartFilePath(), bytes.data(), bytes.size())) {
-    PushError(601);
-    return false;
-  }
+  if (!WriteFileAtomically(ChartFilePath(), bytes.data(), bytes.size(), problem)) return false;
   chartStore.SetChanged(0);
   lastStatus.stamp = StampOf(ChartFilePath());
   return true;

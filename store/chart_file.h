@@ -47,8 +47,6 @@ struct ChartFileStatus {
 // copies the file aside and repairs on a checksum mismatch, and returns true then too.
 bool LoadChartFile();
 const ChartFileStatus& LastChartFileStatus();
-// After a write: the stamp of the file this process wrote.
-void SetLastChartFileStamp(std::optional<FileStamp> stamp);
 
 // Fills the store from a chart file that was read: the load above, for a
 // caller that holds the lock. Sets LastChartFileStatus.
@@ -72,11 +70,11 @@ void RepairChartStore(ChartStore& store);
 // 16 + 452 x n bytes, with the file checksum in the header.
 std::vector<std::uint8_t> ChartFileBytes();
 
-// Writes the whole store in memory as the chart file, under the file's
-// lock, and sets changed = 0. Pushes 601 and returns false, with the old
-// file intact, when it cannot be written or when a file is there that
-// cannot be read (it is never written over).
-bool SaveChartFile();
+// Replaces the chart file by the store in memory, atomically, for a caller
+// that holds the file's lock exclusively; then sets changed = 0 and
+// remembers the stamp of the file written. False, with the old file intact
+// and the cause in problem, when it cannot be written.
+bool WriteChartFile(std::string* problem);
 
 // The home folder exists (made on the first write); false while none is set
 // or it cannot be made.

@@ -10,6 +10,7 @@
 #include "shell/dialog_hooks.h"
 #include "shell/startup.h"
 #include "store/chart_file.h"
+#include "tests/store/store_test_support.h"
 #include "store/chart_store.h"
 #include "store/sample_charts.h"
 #include "store/settings.h"
@@ -76,7 +77,7 @@ void StoreCharts(int count) {
     currentRecord.id = id;
     StoreChart(id);
   }
-  ASSERT_TRUE(SaveChartFile());
+  ASSERT_TRUE(store_test::SaveWholeStore());
   settingsRecord = {};
   ASSERT_EQ(SaveSettings(), 0);
 }

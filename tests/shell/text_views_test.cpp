@@ -11,6 +11,7 @@
 #include "shell/text_views.h"
 #include "shell_test_support.h"
 #include "store/chart_file.h"
+#include "tests/store/store_test_support.h"
 #include "store/chart_store.h"
 #include "store/sample_charts.h"
 #include "store/settings.h"
@@ -90,7 +91,7 @@ class TextViewTest : public ShellTest {
     edit(currentRecord);
     currentRecord.id = NewChartId();
     StoreChart(currentRecord.id);
-    ASSERT_TRUE(SaveChartFile());
+    ASSERT_TRUE(store_test::SaveWholeStore());
     settingsRecord = {};
     ASSERT_EQ(SaveSettings(), 0);
     Start();

@@ -1,4 +1,4 @@
-// The chart file byte for byte: known records written by SaveChartFile and
+// The chart file byte for byte: known records written by WriteChartFile and
 // compared at the documented offsets; hand-made files read back.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -9,6 +9,7 @@
 #include <string>
 
 #include "store/atomic_file.h"
+#include "store/chart_changes.h"
 #include "store/chart_file.h"
 #include "store/chart_store.h"
 #include "store_test_support.h"
@@ -86,7 +87,7 @@ TEST_F(ChartFileLayoutTest, SavedRecordsSitAtTheDocumentedOffsets) {
   currentRecord = store_test::MakeRecord(u"Second");
   currentRecord.id = second;
   ASSERT_TRUE(StoreChart(second));
-  ASSERT_TRUE(SaveChartFile());
+  ASSERT_TRUE(store_test::SaveWholeStore());
 
   Bytes f = store_test::ReadBytes(ChartFilePath());
   ASSERT_EQ(f.size(), 16u + 2 * 452);
@@ -160,7 +161,7 @@ TEST_F(ChartFileLayoutTest, StoringAnEditedChartKeepsPaddingAndStaleUnits) {
   EXPECT_EQ(std::u16string(currentRecord.name), u"Ab");
   currentRecord.hour = 17;
   ASSERT_TRUE(StoreChart(9));
-  ASSERT_TRUE(SaveChartFile());
+  ASSERT_TRUE(store_test::SaveWholeStore());
   Bytes saved = store_test::ReadBytes(ChartFilePath());
   ASSERT_EQ(saved.size(), file.size());
   EXPECT_EQ(saved[s + 78], 17);
@@ -259,17 +260,15 @@ TEST_F(ChartFileLayoutTest, WriterKilledBeforeTheRenameLeavesTheOldFile) {
   currentRecord = store_test::MakeRecord(u"old");
   currentRecord.id = NewChartId();
   ASSERT_TRUE(StoreChart(currentRecord.id));
-  ASSERT_TRUE(SaveChartFile());
+  ASSERT_TRUE(store_test::SaveWholeStore());
   const Bytes before = store_test::ReadBytes(ChartFilePath());
 
   pid_t child = fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
     SetBeforeRenameHook(KillSelf);
-    currentRecord = store_test::MakeRecord(u"new");
-    currentRecord.id = NewChartId();
-    StoreChart(currentRecord.id);
-    SaveChartFile();
+    std::vector<ChartChange> add{{ChartChange::Kind::Add, 0, store_test::MakeRecord(u"new")}};
+    SaveChartChanges(add);
     _exit(0);  // not reached when the hook runs
   }
   int status = 0;

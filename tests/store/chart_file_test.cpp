@@ -9,6 +9,7 @@
 
 #include "store/chart_changes.h"
 #include "store/chart_store.h"
+#include "store/store_notice.h"
 #include "store_test_support.h"
 
 namespace orrery {
@@ -58,7 +59,7 @@ TEST_F(ChartFileTest, FirstRunLoadsEmptyAndSavesOneZeroSlot) {
   EXPECT_EQ(chartStore.LastId(), 5);
   EXPECT_FALSE(std::filesystem::exists(ChartFilePath()));  // not created by loading
 
-  ASSERT_TRUE(SaveChartFile());
+  ASSERT_TRUE(store_test::SaveWholeStore());
   Bytes file = FileBytes();
   ASSERT_EQ(file.size(), 468u);
   EXPECT_EQ(store_test::U32At(file, 0), 100u);
@@ -77,7 +78,7 @@ TEST_F(ChartFileTest, SaveCompactsChartsAfterGapsOnlyInTheFile) {
   std::int32_t d = AddChart(u"D"), e = AddChart(u"E"), f = AddChart(u"F");
   ASSERT_TRUE(DeleteChart(b));
   ASSERT_TRUE(DeleteChart(d));
-  ASSERT_TRUE(SaveChartFile());
+  ASSERT_TRUE(store_test::SaveWholeStore());
   EXPECT_EQ(FileBytes().size(), 16u + 4 * 452);
   // In memory the charts keep their places until the next load ...
   EXPECT_EQ(ListedIds(), (std::vector<std::int32_t>{a, c, e, f}));
@@ -97,7 +98,7 @@ TEST_F(ChartFileTest, ChartsInSlotsZeroAndFiveMakeA920ByteFile) {
   std::int32_t sixth = AddChart(u"sixth");
   for (int id = first + 1; id < sixth; ++id) ASSERT_TRUE(DeleteChart(id));
   ASSERT_EQ(ChartIdAt(5), sixth);
-  ASSERT_TRUE(SaveChartFile());
+  ASSERT_TRUE(store_test::SaveWholeStore());
   Bytes file = FileBytes();
   ASSERT_EQ(file.size(), 920u);
   EXPECT_EQ(static_cast<std::int32_t>(store_test::U32At(file, 16 + 452)), sixth);
@@ -107,7 +108,7 @@ TEST_F(ChartFileTest, LastByteOfTheFileIsOutsideTheChecksum) {
   AddChart(u"one");
   currentRecord.corrUnit = 3;
   ASSERT_TRUE(StoreChart(currentRecord.id));
-  ASSERT_TRUE(SaveChartFile());
+  ASSERT_TRUE(store_test::SaveWholeStore());
   Bytes file = FileBytes();
   file.back() = 9;  // corrUnit of the last slot
   store_test::WriteBytes(ChartFilePath(), file);
@@ -122,7 +123,7 @@ TEST_F(ChartFileTest, LastByteOfTheFileIsOutsideTheChecksum) {
 // exactly when its one-bit record check still agrees.
 TEST_F(ChartFileTest, DamagedNameByteFailsTheFileAndTheRecordCheckDecides) {
   std::int32_t keepId = AddChart(u"Ada Lovelace");
-  ASSERT_TRUE(SaveChartFile());
+  ASSERT_TRUE(store_test::SaveWholeStore());
   const Bytes good = FileBytes();
   const std::size_t slot = 16, byte = slot + 6 + 2 * 3;  // low byte of the 4th unit
   const std::uint16_t check = store_test::U16At(good, slot + 4);
@@ -155,7 +156,7 @@ TEST_F(ChartFileTest, DamagedNameByteFailsTheFileAndTheRecordCheckDecides) {
 TEST_F(ChartFileTest, FirstNameUnitIsOutsideTheRecordCheck) {
   AddChart(u"Zeno");
   AddChart(u"Other");
-  ASSERT_TRUE(SaveChartFile());
+  ASSERT_TRUE(store_test::SaveWholeStore());
   Bytes file = FileBytes();
   file[16 + 6] = 'X';
   store_test::WriteBytes(ChartFilePath(), file);
@@ -169,7 +170,7 @@ TEST_F(ChartFileTest, IdsAreNotReusedAfterDeletionsAndReload) {
   std::int32_t six = AddChart(u"six"), seven = AddChart(u"seven");
   EXPECT_EQ(six, 6);
   EXPECT_EQ(seven, 7);
-  ASSERT_TRUE(SaveChartFile());
+  ASSERT_TRUE(store_test::SaveWholeStore());
   ASSERT_TRUE(RemoveChart(six));
   ASSERT_TRUE(RemoveChart(seven));
   EXPECT_FALSE(RemoveChart(seven));
@@ -184,7 +185,7 @@ TEST_F(ChartFileTest, TwoHundredChartsFillTheStore) {
   EXPECT_EQ(NewChartId(), -1);
   EXPECT_FALSE(HasFreeSlot());
   EXPECT_EQ(CountCharts(), 200);
-  ASSERT_TRUE(SaveChartFile());
+  ASSERT_TRUE(store_test::SaveWholeStore());
   EXPECT_EQ(FileBytes().size(), 90416u);
 
   ASSERT_TRUE(DeleteChart(100));
@@ -229,28 +230,33 @@ TEST_F(ChartFileTest, FetchKeepsWorkingValuesOfTheCurrentRecord) {
 
 TEST_F(ChartFileTest, SaveFailsWithoutTouchingTheOldFile) {
   AddChart(u"safe");
-  ASSERT_TRUE(SaveChartFile());
+  ASSERT_TRUE(store_test::SaveWholeStore());
   const Bytes before = FileBytes();
-  AddChart(u"unsaved");
+  std::vector<ChartChange> add{{ChartChange::Kind::Add, 0, store_test::MakeRecord(u"unsaved")}};
   // A folder where the temporary file would go makes the write fail.
   std::filesystem::path blocker = ChartFilePath();
   blocker += ".tmp-" + std::to_string(getpid());
   std::filesystem::create_directory(blocker);
-  EXPECT_FALSE(SaveChartFile());
+  EXPECT_EQ(SaveChartChanges(add), SaveResult::Failed);
   EXPECT_EQ(LastErrorCode(), 601);
   EXPECT_EQ(FileBytes(), before);
   EXPECT_EQ(CountCharts(), 2);  // still in memory
   std::filesystem::remove(blocker);
-  EXPECT_TRUE(SaveChartFile());
+  EXPECT_EQ(SaveWaitingChanges(), SaveResult::Saved);
   EXPECT_EQ(FileBytes().size(), 16u + 2 * 452);
+  ResetChartChanges();
+  TakeStoreNotice();
 }
 
 TEST_F(ChartFileTest, WithoutAHomeNothingIsReadOrWritten) {
   SetStoreHome({});
   EXPECT_FALSE(LoadChartFile());
   EXPECT_EQ(LastErrorCode(), 602);
-  EXPECT_FALSE(SaveChartFile());
+  std::vector<ChartChange> add{{ChartChange::Kind::Add, 0, store_test::MakeRecord(u"nowhere")}};
+  EXPECT_EQ(SaveChartChanges(add), SaveResult::Failed);
   EXPECT_EQ(LastErrorCode(), 601);
+  ResetChartChanges();
+  TakeStoreNotice();
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ class ChartImportTest : public ::testing::Test {
       currentRecord.id = NewChartId();
       ASSERT_TRUE(StoreChart(currentRecord.id));
     }
-    ASSERT_TRUE(SaveChartFile());
+    ASSERT_TRUE(store_test::SaveWholeStore());
   }
 
   // The chart file of another device holding these charts.
@@ -91,7 +91,7 @@ TEST_F(ChartImportTest, AnyFaultImportsNothing) {
       currentRecord.id = NewChartId();
       ASSERT_TRUE(StoreChart(currentRecord.id));
     }
-    ASSERT_TRUE(SaveChartFile());
+    ASSERT_TRUE(store_test::SaveWholeStore());
     const Bytes fileBefore = store_test::ReadBytes(ChartFilePath());
     const ChartStore storeBefore = chartStore;
 

@@ -1,5 +1,5 @@
-// Shared helpers of the store tests: a temporary home folder, whole-file
-// reading and writing, and a reference checksum written independently of
+// Shared helpers of the store tests: a temporary home folder, a home laid
+// out from the store in memory, whole-file reading and writing, and a reference checksum written independently of
 // the program's table-driven one (bit by bit, over explicit byte ranges).
 #pragma once
 
@@ -18,7 +18,9 @@
 #include "chart/chart_record.h"
 #include "foundation/error_log.h"
 #include "foundation/wide_string.h"
+#include "store/chart_file.h"
 #include "store/store_home.h"
+#include "store/store_lock.h"
 
 namespace orrery::store_test {
 
@@ -43,6 +45,14 @@ class TempHome {
  private:
   std::filesystem::path path_;
 };
+
+// Lays out a home: the whole store in memory written as the chart file,
+// under its lock, the way the program's saves write it.
+inline bool SaveWholeStore() {
+  if (!PrepareHome()) return false;
+  StoreLock lock(ChartFilePath(), StoreLock::Mode::Exclusive);
+  return lock.Held() && WriteChartFile(nullptr);
+}
 
 inline Bytes ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);

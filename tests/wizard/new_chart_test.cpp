@@ -13,6 +13,7 @@
 #include "foundation/wide_string.h"
 #include "shell/text_format.h"
 #include "store/chart_file.h"
+#include "tests/store/store_test_support.h"
 #include "store/chart_store.h"
 #include "shell/shell_ids.h"
 #include "store/sample_charts.h"
@@ -46,7 +47,7 @@ class NewChartTest : public WizardTest {
     ASSERT_TRUE(FetchChart(6));
     change(currentRecord);
     ASSERT_TRUE(StoreChart(6));
-    ASSERT_TRUE(SaveChartFile());
+    ASSERT_TRUE(store_test::SaveWholeStore());
     Start();
     ASSERT_EQ(chartSlots[0].record.id, 6);
   }
