@@ -17,7 +17,7 @@ packages=(
   # time-zone history for the atlas and its tests
   tzdata
   # manual pages, the Debian package and the checks of the installed files
-  help2man dpkg-dev file desktop-file-utils appstream strace
+  help2man dpkg-dev file desktop-file-utils appstream strace lintian
   # the desktop setup launcher, cross-built for Windows and tested under Wine
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 xdotool
   # independent ephemeris for the reference generators (not needed by make test)

@@ -3,10 +3,10 @@
 #
 # Installs the build into a temporary prefix and builds the Debian package
 # from it; checks the desktop entry and metainfo with their validators, the
-# package's declared dependencies and contents, the bash completion, and
-# runs both programs from the prefix and from the unpacked package with a
-# temporary home, from a folder outside both trees, recording every file
-# they open: none may lie in the source or the build tree.
+# package with lintian, its declared dependencies and contents, the bash
+# completion, and runs both programs from the prefix and from the unpacked
+# package with a temporary home, from a folder outside both trees, recording
+# every file they open: none may lie in the source or the build tree.
 set -euo pipefail
 
 build=$(realpath "$1")
@@ -58,7 +58,7 @@ share=$prefix/share
 for file in bin/orrery bin/orrery-cli share/man/man1/orrery.1.gz share/man/man1/orrery-cli.1.gz \
   share/applications/orrery.desktop share/metainfo/org.quorvel.Orrery.metainfo.xml \
   share/icons/hicolor/48x48/apps/orrery.png share/icons/hicolor/256x256/apps/orrery.png \
-  share/bash-completion/completions/orrery-cli; do
+  share/bash-completion/completions/orrery-cli share/doc/orrery/copyright share/doc/orrery/changelog.gz; do
   [ -s "$prefix/$file" ] || fail "not installed: $file"
 done
 for size in 48 256; do
@@ -68,6 +68,7 @@ done
 desktop-file-validate "$share/applications/orrery.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net --explain "$share/metainfo/org.quorvel.Orrery.metainfo.xml" || fail "appstreamcli validate"
 grep -qF "<release version=\"$version\"" "$share/metainfo/org.quorvel.Orrery.metainfo.xml" || fail "metainfo without version $version"
+zcat "$share/doc/orrery/changelog.gz" | head -n 1 | grep -q "^orrery ($version) " || fail "the changelog's newest entry is not $version"
 check_programs "$prefix/bin" prefix
 
 # The completion offers the options of the command being typed.
@@ -86,6 +87,8 @@ for library in libsdl2 libfreetype libpng; do
 done
 dpkg-deb -f "$deb" Version | grep -qxF "$version" || fail "package version"
 if dpkg-deb -c "$deb" | grep -qi setuplaunch; then fail "the setup launcher is in the package"; fi
+# Debian's own package checker: no error and no warning.
+lintian --fail-on error,warning "$deb" 2> "$work/lintian.err" || { cat "$work/lintian.err"; fail "lintian"; }
 dpkg-deb -x "$deb" "$work/root"
 check_programs "$work/root/usr/bin" package
 echo "package: $(stat -c %s "$deb") bytes; Depends: $depends"
