@@ -5,7 +5,7 @@
 // reload; the chart file exports in the desktop's format and a damaged one
 // imports nothing; after one visit the site starts with its server gone; on
 // a phone, touch taps and a text field takes the keyboard; a second tab does
-// not start a second program.
+// not start a second program, and speaks the browser's language.
 //
 //   node browser.test.mjs     (ORRERY_WEB_SITE: the site, ORRERY_BIN_DIR: orrery, orrery-cli)
 // Exits with 77 (skipped) when no site has been built.
@@ -185,9 +185,13 @@ test('on a phone, touch is the stylus and a text field brings up the keyboard', 
   await waitIdle(page);
 });
 
-test('a second tab of the same browser leaves the charts to the first, in the language asked for', async () => {
+test('a second tab of the same browser leaves the charts to the first, in the browser\'s language', async () => {
   const second = await browser.newPage();
-  await second.goto(`${site.url}?lang=de`);
+  // A browser set to German: navigator.language and Accept-Language say de-DE.
+  const cdp = await second.createCDPSession();
+  await cdp.send('Emulation.setUserAgentOverride', { userAgent: await browser.userAgent(), acceptLanguage: 'de-DE' });
+  assert.equal(await second.evaluate(() => navigator.language), 'de-DE');
+  await second.goto(site.url);
   await second.waitForFunction(() => document.getElementById('status').textContent !== '');
   assert.match(await second.$eval('#status', (s) => s.textContent), /in einem anderen Tab/);
   assert.equal(await second.$eval('#export', (b) => b.textContent), 'Horoskope exportieren');
