@@ -250,7 +250,7 @@ def decode():
 
 def key(date, hour=0, minute=0):
     y, m, d = date
-    return ((y * 10000 + m * 100 + d) * 1000) + hour * 10 + minute
+    return ((y * 10000 + m * 100 + d) * 10000) + hour * 100 + minute
 
 
 def nth_weekday(year, occurrence, weekday, month):
@@ -386,7 +386,7 @@ def dense_agreement(chains, rows, histories):
                 if truth.until is not None and moment.date() >= truth.until:
                     kind = "after 2047 without a row (format limit)"
                 elif truth.excluded(moment):
-                    kind = "transition day or hour, or -00 (excluded from the fixture)"
+                    kind = "skipped or repeated local time, last hours of local mean time, or -00 (excluded from the fixture)"
                 else:
                     kind = "other"
                 counts[kind] += 1
@@ -478,7 +478,7 @@ def main():
     print(f"blob {len(blob.data)} bytes, {len(records)} records, {len(index)} index entries, "
           f"first city at {index[0]}, stream {stream.units} units, {len(chains)} rule chains")
     print(f"dense sample: {total} moments, agreement {counts['agree'] / total:.4%} overall, "
-          f"{counts['agree'] / considered:.4%} outside transition days and the 2047 limit")
+          f"{counts['agree'] / considered:.4%} outside those times and the 2047 limit")
     for kind, n in sorted(counts.items()):
         if kind != "agree":
             print(f"  {n:7d} {kind}: e.g. {examples[kind]}")
