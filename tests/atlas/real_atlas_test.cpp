@@ -162,7 +162,8 @@ bool LoadTyped(const char16_t* typed, int latMinutes, int lonMinutes, AtlasMomen
 // Spellings typed on a plain keyboard or in the native script, each at the
 // place's own position, and what the place shows: its name, its province
 // (the part of a province split by zone where fewer people live names its
-// zone's city), and its legal time (a named mean time is a fixed offset).
+// zone's city), and its legal time (a named mean time is a fixed offset; no
+// moment of a day with a change of clock falls between two periods).
 TEST_F(RealAtlasTest, TypedSpellingsFindThePlaceWithItsLegalTime) {
   const struct {
     const char16_t* typed;
@@ -179,6 +180,11 @@ TEST_F(RealAtlasTest, TypedSpellingsFindThePlaceWithItsLegalTime) {
       {u"Kankaanpaeae", 61 * 60 + 48, 22 * 60 + 25, {1950, 1, 1, 12, 0}, u"Kankaanpää", u"Satakunta", 120},
       {u"Oktyabr'skiy", 55 * 60 + 36, 37 * 60 + 59, {2000, 1, 1, 12, 0}, u"Oktyabr’skiy", u"Moscow Oblast", 180},
       {u"城郊", 40 * 60 + 20, 120 * 60 + 20, {2000, 1, 1, 12, 0}, u"cheng jiao", u"Liaoning", 480},
+      // The day local mean time ends (at 23:53 on the new clock) is local mean time to
+      // the end; a time the clock skipped (23:00 to 24:00) keeps the offset before.
+      {u"Riyadh", 24 * 60 + 41, 46 * 60 + 43, {1947, 3, 13, 22, 59}, u"Riyadh", u"Riyadh Region", 9999},
+      {u"Cairo", 30 * 60 + 4, 31 * 60 + 15, {1900, 9, 30, 10, 0}, u"Cairo", u"Cairo", 9999},
+      {u"Ho Chi Minh City", 10 * 60 + 49, 106 * 60 + 38, {1959, 12, 31, 23, 30}, u"Ho Chi Minh City", u"Ho Chi Minh", 420},
       {u"Büsingen", 47 * 60 + 42, 8 * 60 + 41, {2000, 1, 1, 12, 0}, u"Büsingen", u"Baden-Württemberg (Büsingen)", 60},
   };
   for (const auto& c : cases) {

@@ -7,13 +7,15 @@ YYYY-MM-DDTHH:MM, offset local minus UT in minutes rounded to the minute, or LMT
 zoneinfo names the moment's period LMT before any named time of the zone (the place
 then keeps its own local mean time).
 
-Moments on the local calendar day of a transition, or within 3 hours of one, are left
-out: the atlas compares moments by a date key whose time part does not order the times
-of one day, and transition hours are ambiguous or skipped by nature. So are moments
-that zoneinfo names "-00" (no local time kept there yet).
+Left out are the local times a transition skips or repeats (ambiguous by nature, give
+or take the minute that offsets with seconds are rounded to), the hours between the
+change from local mean time and the local midnight nearest it (the atlas stores the end
+of local mean time as a date), and moments that zoneinfo names "-00" (no local time kept
+there yet). The rest of a transition's day is drawn on purpose: it checks that the
+moments of one day are ordered by their time.
 
 The pairs are drawn in strata: places at random (mostly villages), zones at random,
-daylight-saving periods, periods of a named mean time (an offset that is not a whole
+the days of transitions, daylight-saving periods, periods of a named mean time (an offset that is not a whole
 quarter hour, such as Paris Mean Time), the local mean time before 1900-1940, provinces
 split by zone, and the years after 2025.
 """
@@ -25,16 +27,16 @@ import random
 import zoneinfo
 
 from .tzhistory import leading_mean_time
-from .zonerules import exact_until, round_minutes
+from .zonerules import exact_until, local_mean_time_end, local_time, round_minutes
 
 SEED = 20_250_601
 FIRST_YEAR, LAST_YEAR = 1900, 2047
-MARGIN = datetime.timedelta(hours=3)
+ROUNDING = datetime.timedelta(minutes=1)
 EPOCH = datetime.datetime(1970, 1, 1)
 FIRST_UT = calendar.timegm((FIRST_YEAR, 1, 1, 0, 0, 0))
 LAST_UT = calendar.timegm((LAST_YEAR, 12, 31, 0, 0, 0))
-TARGET = {"place": 6000, "zone": 4000, "daylight": 3000, "named mean time": 3000,
-          "local mean time": 1000, "split": 1500, "future": 1500}
+TARGET = {"place": 6000, "zone": 4000, "transition day": 2000, "daylight": 3000,
+          "named mean time": 3000, "local mean time": 1000, "split": 1500, "future": 1500}
 
 
 class ZoneTruth:
@@ -43,30 +45,32 @@ class ZoneTruth:
     def __init__(self, history):
         self.info = zoneinfo.ZoneInfo(history.zone)
         self.history = history
-        marks = []
-        days = set()
+        # Local times no atlas can get right: each transition's skipped or repeated
+        # times (between its local time on the old clock and on the new one), and
+        # local mean time's last hours.
+        windows = []
         previous = history.periods[0]
         for p in history.periods[1:]:
-            for offset in (previous.utoff, p.utoff):
-                local = EPOCH + datetime.timedelta(seconds=p.start + offset)
-                marks.append(local)
-                days.add(local.date())
+            ends = sorted(EPOCH + datetime.timedelta(seconds=p.start + offset) for offset in (previous.utoff, p.utoff))
+            windows.append((ends[0] - ROUNDING, ends[1] + ROUNDING))
             previous = p
-        self.marks = sorted(marks)
-        self.until = exact_until(history)
-        self.days = days
         lead = leading_mean_time(history)
         named = history.periods[lead] if lead < len(history.periods) else None
         self.first_named = EPOCH + datetime.timedelta(seconds=named.start + named.utoff) if named else None
+        if named is not None and lead > 0:
+            change = local_time(named.start, named.utoff)
+            windows.append(tuple(sorted((change, local_mean_time_end(change)))))
+        self.windows = sorted(windows)
+        self.days = sorted({day for window in windows for day in (window[0].date(), window[1].date())})
+        self.until = exact_until(history)
 
     def excluded(self, moment):
         if self.until is not None and moment.date() >= self.until:
             return True
-        if moment.date() in self.days or moment.replace(tzinfo=self.info).tzname() == "-00":
+        if moment.replace(tzinfo=self.info).tzname() == "-00":
             return True
-        at = bisect.bisect_left(self.marks, moment)
-        near = self.marks[max(0, at - 1):at + 1]
-        return any(abs(moment - m) < MARGIN for m in near)
+        at = bisect.bisect_right(self.windows, (moment, moment))
+        return any(lo <= moment <= hi for lo, hi in self.windows[max(0, at - 8):at])
 
     def expected(self, moment):
         local = moment.replace(tzinfo=self.info)
@@ -157,6 +161,10 @@ def write_fixture(repo, records, histories, split_provinces):
             zone = rng.choice(span_zones[kind])
             return rng.choice(by_zone[zone]), _moment_in(rng, spans[kind][zone])
         record = rng.choice(by_zone[rng.choice(zones)])
+        if kind == "transition day":
+            days = [d for d in truths[record.zone].days if FIRST_YEAR <= d.year <= LAST_YEAR]
+            return record, (datetime.datetime.combine(rng.choice(days), datetime.time())
+                            + datetime.timedelta(minutes=rng.randrange(24 * 60))) if days else None
         if kind == "future":
             return record, _random_moment(rng, 2025, LAST_YEAR)
         return record, _random_moment(rng, FIRST_YEAR, LAST_YEAR)

@@ -11,7 +11,7 @@ east of UT for the zone, and the daylight-saving correction is stored negated
 """
 import calendar
 import datetime
-from dataclasses import dataclass
+from dataclasses import dataclass, replace
 
 from .tzhistory import HORIZON_YEAR, leading_mean_time
 
@@ -163,6 +163,14 @@ def _runs(periods, key):
     return runs
 
 
+def _clock_change(before, after):
+    """The local time from which the period after a transition holds: the later of the
+    transition's two local times, so that the local times a forward jump skips and those
+    a backward jump repeats keep the offset before it, as zoneinfo reads them (fold 0),
+    and no typed time falls between two periods."""
+    return local_time(after.start, max(before.utoff, after.utoff))
+
+
 def _period_rules(kind, periods, cut, key):
     """Rules of one kind for runs of equal corrections in the periods before a UT cut.
 
@@ -173,7 +181,7 @@ def _period_rules(kind, periods, cut, key):
     rules = []
     for value, first, last in _runs(periods, key):
         start = periods[first]
-        begin = local_time(start.start, start.utoff)
+        begin = _clock_change(periods[first - 1], start) if first > 0 else local_time(start.start, start.utoff)
         if (cut is not None and start.start >= cut) or begin > LAST_EXPLICIT:
             break
         following = periods[last + 1].start if last + 1 < len(periods) else None
@@ -181,11 +189,23 @@ def _period_rules(kind, periods, cut, key):
             following = cut
         if kind == 4 and value == 0:
             continue
-        end = local_time(following, periods[last].utoff) - datetime.timedelta(minutes=1) if following else None
+        end = None
+        if following == cut and following is not None:
+            end = local_time(following, periods[last].utoff) - datetime.timedelta(minutes=1)
+        elif following is not None:
+            end = _clock_change(periods[last], periods[last + 1]) - datetime.timedelta(minutes=1)
         if end is None or end > LAST_EXPLICIT:
             end = OPEN_END if kind == 3 or following is None else LAST_EXPLICIT
         rules.append(Rule(kind, begin, end, -value if kind == 4 else value))
     return rules
+
+
+def local_mean_time_end(change):
+    """The end of local mean time, a local date: the atlas stores it without a time of day,
+    so it is the midnight nearest the change to the first named time (most changes are at
+    the local mean midnight, a few minutes from the new clock's)."""
+    midnight = datetime.datetime(change.year, change.month, change.day)
+    return midnight + datetime.timedelta(days=1) if change.hour >= 12 else midnight
 
 
 def zone_rules(history, rows):
@@ -198,10 +218,14 @@ def zone_rules(history, rows):
     if not periods:
         return []
     cut = tail_start(history)
-    lmt_end = local_time(periods[0].start, periods[0].utoff)
-    rules = [Rule(5, datetime.datetime(lmt_end.year, lmt_end.month, lmt_end.day))]
-    rules += _period_rules(3, periods, None, lambda p: round_minutes(p.std))
-    rules += _period_rules(4, periods, cut, lambda p: round_minutes(p.utoff) - round_minutes(p.std))
+    change = local_time(periods[0].start, periods[0].utoff)
+    lmt_end = local_mean_time_end(change)
+    named_rules = (_period_rules(3, periods, None, lambda p: round_minutes(p.std))
+                   + _period_rules(4, periods, cut, lambda p: round_minutes(p.utoff) - round_minutes(p.std)))
+    # The first named time begins where local mean time ends, so no moment of that day
+    # falls between the two.
+    rules = [Rule(5, lmt_end)]
+    rules += [replace(r, start=lmt_end) if r.start == change else r for r in named_rules]
     if cut is not None:
         season = season_of(history.footer)
         number = rows.number_of(season_row(season))
