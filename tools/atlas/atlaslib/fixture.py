@@ -15,9 +15,9 @@ there yet). The rest of a transition's day is drawn on purpose: it checks that t
 moments of one day are ordered by their time.
 
 The pairs are drawn in strata: places at random (mostly villages), zones at random,
-the days of transitions, daylight-saving periods, periods of a named mean time (an offset that is not a whole
-quarter hour, such as Paris Mean Time), the local mean time before 1900-1940, provinces
-split by zone, and the years after 2025.
+the days of transitions, daylight-saving periods, periods of a named mean time (an
+offset that is not a whole quarter hour, such as Paris Mean Time), the local mean time
+before 1900-1940, provinces split by zone, and the years after 2025.
 """
 import bisect
 import calendar
@@ -45,13 +45,14 @@ class ZoneTruth:
     def __init__(self, history):
         self.info = zoneinfo.ZoneInfo(history.zone)
         self.history = history
-        # Local times no atlas can get right: each transition's skipped or repeated
-        # times (between its local time on the old clock and on the new one), and
-        # local mean time's last hours.
+        # The local times left out: each transition's skipped or repeated times
+        # (between its local time on the old clock and on the new one), and local
+        # mean time's last hours. Each window lasts hours at most.
         windows = []
         previous = history.periods[0]
         for p in history.periods[1:]:
-            ends = sorted(EPOCH + datetime.timedelta(seconds=p.start + offset) for offset in (previous.utoff, p.utoff))
+            ends = sorted(EPOCH + datetime.timedelta(seconds=p.start + offset)
+                          for offset in (previous.utoff, p.utoff))
             windows.append((ends[0] - ROUNDING, ends[1] + ROUNDING))
             previous = p
         lead = leading_mean_time(history)
@@ -69,6 +70,8 @@ class ZoneTruth:
             return True
         if moment.replace(tzinfo=self.info).tzname() == "-00":
             return True
+        # Windows are hours long and months apart: those that start among the last
+        # few before the moment are the only ones that can hold it.
         at = bisect.bisect_right(self.windows, (moment, moment))
         return any(lo <= moment <= hi for lo, hi in self.windows[max(0, at - 8):at])
 

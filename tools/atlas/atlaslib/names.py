@@ -2,8 +2,9 @@
 
 The program compares city names in a folded form: Latin letters lose their diacritics and
 become lower-case ASCII, ligatures expand, Cyrillic letters are transliterated, the Han
-ideographs of the atlas's names become their pinyin syllable, apostrophes, combining marks and a few other marks vanish and everything else becomes a
-space, then a short list of saint/sankt abbreviations applies.  City records are sorted
+ideographs of the atlas's names become their pinyin syllable, apostrophes, combining
+marks and a few other marks vanish and everything else becomes a space, then a short
+list of saint/sankt abbreviations applies.  City records are sorted
 by exactly this form, so it is reproduced here unit for unit.
 """
 import os

@@ -181,7 +181,10 @@ def _period_rules(kind, periods, cut, key):
     rules = []
     for value, first, last in _runs(periods, key):
         start = periods[first]
-        begin = _clock_change(periods[first - 1], start) if first > 0 else local_time(start.start, start.utoff)
+        if first > 0:
+            begin = _clock_change(periods[first - 1], start)
+        else:
+            begin = local_time(start.start, start.utoff)
         if (cut is not None and start.start >= cut) or begin > LAST_EXPLICIT:
             break
         following = periods[last + 1].start if last + 1 < len(periods) else None
@@ -190,10 +193,13 @@ def _period_rules(kind, periods, cut, key):
         if kind == 4 and value == 0:
             continue
         end = None
-        if following == cut and following is not None:
-            end = local_time(following, periods[last].utoff) - datetime.timedelta(minutes=1)
-        elif following is not None:
-            end = _clock_change(periods[last], periods[last + 1]) - datetime.timedelta(minutes=1)
+        if following is not None:
+            # Up to the next period's start, or to the cut where the recurring rule takes over.
+            if following == cut:
+                next_begin = local_time(cut, periods[last].utoff)
+            else:
+                next_begin = _clock_change(periods[last], periods[last + 1])
+            end = next_begin - datetime.timedelta(minutes=1)
         if end is None or end > LAST_EXPLICIT:
             end = OPEN_END if kind == 3 or following is None else LAST_EXPLICIT
         rules.append(Rule(kind, begin, end, -value if kind == 4 else value))
