@@ -256,17 +256,6 @@ std::vector<CommandHelp> BuildCommands() {
   };
 }
 
-// The lines of a text, without their newlines.
-std::vector<std::string_view> Lines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    const std::size_t newline = text.find('\n');
-    lines.push_back(text.substr(0, newline));
-    text.remove_prefix(newline == std::string_view::npos ? text.size() : newline + 1);
-  }
-  return lines;
-}
-
 // The usage forms, a line starting with spaces continuing the one before:
 // for the help "Usage: orrery-cli ..." and "   or: orrery-cli ...", for the
 // manual page each form on one line of its own.
@@ -300,26 +289,21 @@ std::string Capitalised(std::string_view text) {
   return out + ".";
 }
 
-const OptionTable& HelpOption() {
-  static const OptionTable table = {{"help", "", "shows this help (also -h)"}};
-  return table;
-}
-
 // The command's help; for the manual page without the headings help2man
 // would take for sections of the page ("Options:", "Examples:").
 std::string CommandText(const CommandHelp& command, bool manual) {
   std::string out =
-      UsageText(command.usage, manual) + "\n" + WrapText(Capitalised(command.summary), 0);
+      UsageText(command.usage, manual) + "\n" + WrapText(Capitalised(command.summary));
   if (std::vector<const CommandHelp*> actions = ActionsOf(command.path); !actions.empty()) {
     std::vector<HelpRow> rows;
     for (const CommandHelp* action : actions)
-      rows.push_back({std::string(action->path.substr(command.path.size() + 1)), action->summary});
+      rows.push_back({std::string(ActionName(*action)), action->summary});
     out += "\nActions:\n" + FormatRows(rows);
   }
   out += (manual ? "\n" : "\nOptions:\n") +
-         FormatOptions(JoinOptions({command.options, HelpOption()}));
+         FormatOptions(JoinOptions({command.options, {HelpEntry}}));
   if (!command.details.empty()) out += "\n" + std::string(command.details);
-  out += "\n" + WrapText("Exit status: " + std::string(command.exitStatus) + ".", 0);
+  out += "\n" + WrapText("Exit status: " + std::string(command.exitStatus) + ".");
   if (!command.examples.empty())
     out += std::string(manual                               ? "\n"
                        : Lines(command.examples).size() > 1 ? "\nExamples:\n"
@@ -331,7 +315,7 @@ std::string CommandText(const CommandHelp& command, bool manual) {
 std::string OverviewHead() {
   std::vector<HelpRow> rows;
   for (const CommandHelp& c : CommandHelps()) {
-    if (c.path.find(' ') == std::string_view::npos)
+    if (IsTopCommand(c))
       rows.push_back({std::string(c.path), c.summary});
   }
   return "Usage: orrery-cli COMMAND [ARGUMENTS] [OPTIONS]\n"

@@ -30,6 +30,12 @@ const CommandHelp* FindCommandHelp(std::string_view path);
 // The actions of a command ("list", "show", ... for "charts"); empty for
 // a command without actions.
 std::vector<const CommandHelp*> ActionsOf(std::string_view command);
+// Whether the entry is a command, not one of a command's actions.
+inline bool IsTopCommand(const CommandHelp& c) { return c.path.find(' ') == std::string_view::npos; }
+// An action's own name: "add" for "charts add".
+inline std::string_view ActionName(const CommandHelp& action) {
+  return action.path.substr(action.path.rfind(' ') + 1);
+}
 
 // orrery-cli COMMAND --help: usage, summary, actions, options, details,
 // exit status, examples.

@@ -49,14 +49,19 @@ OptionTable JoinOptions(std::initializer_list<OptionTable> tables) {
   return joined;
 }
 
-std::string WrapText(std::string_view text, std::size_t indent) {
-  std::string out;
+std::vector<std::string_view> Lines(std::string_view text) {
+  std::vector<std::string_view> lines;
   while (!text.empty()) {
     const std::size_t newline = text.find('\n');
-    out.append(indent, ' ');
-    WrapParagraph(text.substr(0, newline), indent, out);
+    lines.push_back(text.substr(0, newline));
     text.remove_prefix(newline == std::string_view::npos ? text.size() : newline + 1);
   }
+  return lines;
+}
+
+std::string WrapText(std::string_view text) {
+  std::string out;
+  for (std::string_view line : Lines(text)) WrapParagraph(line, 0, out);
   return out;
 }
 

@@ -37,8 +37,14 @@ std::string FormatRows(const std::vector<HelpRow>& rows);
 // The options as rows "--name VALUE" and their help.
 std::string FormatOptions(const OptionTable& table);
 
-// Text wrapped before column 80 (at spaces), every line indented by indent
-// spaces; a newline in the text starts a new line.
-std::string WrapText(std::string_view text, std::size_t indent);
+// The --help entry every table implies.
+inline constexpr OptionEntry HelpEntry{"help", "", "shows this help (also -h)"};
+
+// The lines of a text, without their newlines.
+std::vector<std::string_view> Lines(std::string_view text);
+
+// Text wrapped before column 80 (at spaces); a newline in the text starts a
+// new line.
+std::string WrapText(std::string_view text);
 
 }  // namespace orrery

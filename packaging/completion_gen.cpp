@@ -16,10 +16,10 @@ using orrery::cli::CommandHelps;
 std::string Words(const CommandHelp& command) {
   std::string words;
   for (const CommandHelp* action : orrery::cli::ActionsOf(command.path))
-    words += std::string(action->path.substr(command.path.size() + 1)) + " ";
+    words += std::string(orrery::cli::ActionName(*action)) + " ";
   for (const orrery::OptionEntry& option : command.options)
     words += "--" + std::string(option.name) + " ";
-  return words + "--help";
+  return words + "--" + std::string(orrery::HelpEntry.name);
 }
 
 // What completes the value of an option: file names, folder names, or
@@ -33,7 +33,7 @@ std::string ValueCompletion(std::string_view placeholder) {
 std::string Script() {
   std::string paths, values, words = "    \"\") words=\"";
   for (const CommandHelp& c : CommandHelps()) {
-    if (c.path.find(' ') == std::string_view::npos) words += std::string(c.path) + " ";
+    if (orrery::cli::IsTopCommand(c)) words += std::string(c.path) + " ";
   }
   words += "--help --version\" ;;\n";
   for (const CommandHelp& c : CommandHelps()) {

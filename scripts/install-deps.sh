@@ -22,9 +22,9 @@ packages=(
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 xdotool
   # independent ephemeris for the reference generators (not needed by make test)
   libswe-dev swe-standard-data
-  # the web build (make web): emscripten, the symbol font's subsetter, the source
-  # packages' unpacker, and a browser for its tests
-  emscripten python3-fonttools dpkg-dev chromium-headless-shell
+  # the web build (make web): emscripten, the symbol font's subsetter and a
+  # browser for its tests (dpkg-dev above unpacks the source packages)
+  emscripten python3-fonttools chromium-headless-shell
 )
 
 # The web build compiles zlib and FreeType from Debian's source packages

@@ -116,7 +116,7 @@ const OptionTable& ProgramOptionTable() {
        "command ID, shot NAME, quit, ...)"},
       {"shots", "DIR", "where the script's \"shot NAME\" writes NAME.png (default the current folder)"},
       {"events", "FILE", "writes a line for each dialog opened or closed and each view change to FILE"},
-      {"help", "", "shows this help (also -h)"},
+      HelpEntry,
       {"version", "", "shows the version"},
   };
   return table;
@@ -153,18 +153,18 @@ ParsedOptions ParseProgramOptions(int argc, const char* const* argv) {
   ProgramOptions& o = parsed.options;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    const OptionEntry* entry =
-        arg.starts_with("--") ? FindOption(ProgramOptionTable(), arg.substr(2)) : nullptr;
     if (arg == "-h" || arg == "--help" || arg == "--version") {
       parsed.request = arg == "--version" ? Request::Version : Request::Help;
       return parsed;
     }
+    const OptionEntry* entry =
+        arg.starts_with("--") ? FindOption(ProgramOptionTable(), arg.substr(2)) : nullptr;
     if (!entry) {
       parsed.error = "unknown option '" + arg + "' (try 'orrery --help')";
       return parsed;
     }
-    if (entry->value.empty()) {
-      o.headless = true;  // the one flag besides --help and --version
+    if (entry->name == "headless") {
+      o.headless = true;
       continue;
     }
     if (i + 1 >= argc) {

@@ -5,11 +5,7 @@
 // Its options, with their meaning, are in ProgramOptionTable() (program.cpp),
 // which `orrery --help` and the manual page print.
 //
-// Exit codes: 0 after a normal end (also when another program holds the
-// home and was asked to come to the front), 1 when the script failed, 2 for
-// a bad command line, 3 when there is no display for the SDL2 window; a
-// headless run also ends with 4 when a change to the charts could not be
-// saved, and with 5 when another program holds the home (its script is not run).
+// Exit codes: the Exit* constants below; `orrery --help` explains them.
 #pragma once
 
 #include <optional>
