@@ -101,7 +101,7 @@ int Save(std::vector<ChartChange>& changes) {
   switch (SaveChartChanges(changes)) {
     case SaveResult::Saved: return 0;
     case SaveResult::NoRoom:
-      return Failure("the store has room for " + std::to_string(HasFreeSlot() ? StoreSlotCount - CountCharts() : 0) +
+      return Failure("the store has room for " + std::to_string(FreeChartSlots()) +
                      " more charts, not " + std::to_string(changes.size()));
     case SaveResult::Failed: break;
   }

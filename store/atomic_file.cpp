@@ -24,18 +24,6 @@ bool Fail(std::string* problem, const std::string& cause) {
   return false;
 }
 
-bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
-  while (size > 0) {
-    ssize_t n = ::write(fd, data, size);
-    if (n < 0 && errno == EINTR) continue;
-    if (n == 0) errno = ENOSPC;
-    if (n <= 0) return false;
-    data += n;
-    size -= static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
 // Makes the rename itself durable; a folder that cannot be synced is no failure.
 void SyncFolder(const std::filesystem::path& folder) {
   int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -49,13 +37,25 @@ bool WriteTemp(const std::filesystem::path& temp, const std::uint8_t* data, std:
   int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return false;
   bool written = WriteAll(fd, data, size) && ::fsync(fd) == 0;
-  int error = errno;
+  int error = written ? 0 : errno;
   written = ::close(fd) == 0 && written;
   if (!written && error != 0) errno = error;
   return written;
 }
 
 }  // namespace
+
+bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
+  while (size > 0) {
+    ssize_t n = ::write(fd, data, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n == 0) errno = ENOSPC;
+    if (n <= 0) return false;
+    data += n;
+    size -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
 
 std::filesystem::path WriteTarget(const std::filesystem::path& path, std::string* problem) {
   std::error_code error;
@@ -87,13 +87,6 @@ bool WriteFileAtomically(const std::filesystem::path& path, const std::uint8_t* 
   }
   SyncFolder(target.parent_path());
   return true;
-}
-
-std::optional<std::vector<std::uint8_t>> ReadFilePrefix(const std::filesystem::path& path,
-                                                        std::size_t maxBytes) {
-  StoredFile file = ReadStoredFile(path, maxBytes);
-  if (file.status != StoredFile::Status::Read) return std::nullopt;
-  return std::move(file.bytes);
 }
 
 void RemoveStaleTempFiles(const std::filesystem::path& path) {

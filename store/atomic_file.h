@@ -13,9 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <string>
-#include <vector>
 
 namespace orrery {
 
@@ -29,10 +27,9 @@ std::filesystem::path WriteTarget(const std::filesystem::path& path, std::string
 bool WriteFileAtomically(const std::filesystem::path& path, const std::uint8_t* data,
                          std::size_t size, std::string* problem = nullptr);
 
-// At most maxBytes from the start of the regular file at path; nullopt when
-// it is missing, not a regular file, or cannot be read.
-std::optional<std::vector<std::uint8_t>> ReadFilePrefix(const std::filesystem::path& path,
-                                                        std::size_t maxBytes);
+// Writes all size bytes to fd, again after an interrupted or partial write;
+// false with errno set (ENOSPC when the disk takes no more).
+bool WriteAll(int fd, const std::uint8_t* data, std::size_t size);
 
 // Removes the temporary files that writers of path left behind (killed
 // before their rename). Only for a caller that holds the file's lock, so

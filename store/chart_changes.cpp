@@ -35,27 +35,10 @@ void Renumber(std::int32_t from, std::int32_t to, std::vector<ChartChange>& late
   if (currentRecord.id == from) currentRecord.id = to;
 }
 
-// A free slot given that id; -1 when none is free.
-int TakeSlot(std::int32_t id) {
-  int index = FindSlot(0);
-  if (index < 0) return -1;
-  ClearSlot(chartStore, index);
-  PutI32(chartStore.Slot(index), id);
-  chartStore.SetLastId(std::max(chartStore.LastId(), id));
-  return index;
-}
-
-void Write(int index, ChartRecord record, std::int32_t id) {
-  record.id = id;
-  EncodeChartSlot(record, chartStore.Slot(index));
-  SetRecordCheck(chartStore.Slot(index));
-  chartStore.SetChanged(1);
-}
-
 // An added chart keeps the id it was given in memory while no process has
 // handed that id out meanwhile; otherwise it takes the next one.
 int PlaceAdded(ChartChange& change, std::vector<ChartChange>& later) {
-  bool keepsId = change.id > std::max(chartStore.LastId(), LastSampleId + 1) && FindSlot(change.id) < 0;
+  bool keepsId = change.id >= NextChartId() && FindSlot(change.id) < 0;
   if (keepsId) return TakeSlot(change.id);
   std::int32_t id = NewChartId();
   if (id < 0) return -1;
@@ -79,7 +62,9 @@ bool Apply(ChartChange& change, std::vector<ChartChange>& later) {
     PushError(604);
     return false;
   }
-  Write(index, change.record, change.id);
+  ChartRecord record = change.record;
+  record.id = change.id;
+  PutChart(index, record);
   return true;
 }
 
@@ -102,7 +87,7 @@ int AddsIn(const std::vector<ChartChange>& changes) {
 
 bool RoomFor(const std::vector<ChartChange>& changes) {
   int adds = AddsIn(changes);
-  return adds == 0 || (StoreSlotCount - CountCharts() >= adds && HasFreeSlot());
+  return adds == 0 || adds <= FreeChartSlots();
 }
 
 SaveResult Failed(const std::string& cause) {

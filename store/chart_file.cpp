@@ -24,12 +24,6 @@ void RaiseLastIdToStoredIds(ChartStore& store) {
   store.SetLastId(lastId);
 }
 
-int StoredCount(const ChartStore& store) {
-  int count = 0;
-  for (int i = 0; i < StoreSlotCount; ++i) count += store.IdAt(i) >= 1;
-  return count;
-}
-
 }  // namespace
 
 bool PrepareHome() {
@@ -58,9 +52,9 @@ ChartBytesLoad LoadChartBytes(const std::uint8_t* bytes, std::size_t size) {
   ChartBytesLoad load;
   if (FileChecksum(chartStore, FileSlotCount(chartStore)) != chartStore.Checksum()) {
     PushError(603);
-    int before = StoredCount(chartStore);
+    int before = CountCharts();
     RepairChartStore(chartStore);
-    load = {true, before - StoredCount(chartStore)};
+    load = {true, before - CountCharts()};
   } else {
     RaiseLastIdToStoredIds(chartStore);
   }

@@ -35,7 +35,7 @@ std::vector<ChartChange> AddsOf(const ChartStore& incoming, const std::vector<in
 
 std::string NoRoom(std::size_t charts) {
   return Refusal("the file holds " + std::to_string(charts) + " charts and only " +
-                 std::to_string(StoreSlotCount - CountCharts()) + " places are free");
+                 std::to_string(FreeChartSlots()) + " places are free");
 }
 
 }  // namespace
@@ -57,7 +57,7 @@ std::string ImportChartFile(std::span<const std::uint8_t> bytes) {
   if (slots.empty()) return Refusal("the file holds no charts");
   // Counted against the chart file as other processes left it.
   RefreshChartStore();
-  if (int(slots.size()) > StoreSlotCount - CountCharts()) return NoRoom(slots.size());
+  if (int(slots.size()) > FreeChartSlots()) return NoRoom(slots.size());
 
   // Saved under the chart file's lock, merged with what is there; a write
   // that fails keeps the charts in memory for the next save, and the

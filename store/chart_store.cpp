@@ -58,15 +58,31 @@ int FindSlot(std::int32_t id) {
   return -1;
 }
 
+std::int32_t NextChartId() {
+  // A file may carry any lastId; new ids stay above the sample ids.
+  return std::max(chartStore.LastId(), LastSampleId + 1) + 1;
+}
+
+int TakeSlot(std::int32_t id) {
+  int index = FindSlot(0);
+  if (index < 0) return -1;
+  ClearSlot(chartStore, index);
+  PutI32(chartStore.Slot(index), id);
+  chartStore.SetLastId(std::max(chartStore.LastId(), id));
+  return index;
+}
+
 std::int32_t NewChartId() {
   if (!HasFreeSlot()) return -1;
-  int index = FindSlot(0);
-  ClearSlot(chartStore, index);
-  // A file may carry any lastId; new ids stay above the sample ids.
-  std::int32_t id = std::max(chartStore.LastId(), LastSampleId + 1) + 1;
-  chartStore.SetLastId(id);
-  PutI32(chartStore.Slot(index), id);
+  std::int32_t id = NextChartId();
+  TakeSlot(id);
   return id;
+}
+
+void PutChart(int index, const ChartRecord& record) {
+  EncodeChartSlot(record, chartStore.Slot(index));
+  SetRecordCheck(chartStore.Slot(index));
+  chartStore.SetChanged(1);
 }
 
 bool StoreChart(std::int32_t id) {
@@ -75,9 +91,7 @@ bool StoreChart(std::int32_t id) {
     PushError(604);
     return false;
   }
-  EncodeChartSlot(currentRecord, chartStore.Slot(index));
-  SetRecordCheck(chartStore.Slot(index));
-  chartStore.SetChanged(1);
+  PutChart(index, currentRecord);
   return true;
 }
 
@@ -113,6 +127,8 @@ std::int32_t ChartIdAt(int index) {
 bool HasFreeSlot() {
   return FindSlot(0) >= 0 && chartStore.LastId() < std::numeric_limits<std::int32_t>::max();
 }
+
+int FreeChartSlots() { return HasFreeSlot() ? StoreSlotCount - CountCharts() : 0; }
 
 bool IsSampleChart(std::int32_t id) { return id <= LastSampleId; }
 

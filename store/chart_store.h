@@ -66,9 +66,16 @@ std::uint32_t FileChecksum(const ChartStore& store, int slotCount);
 
 // Index of the first slot whose id equals id, or -1.
 int FindSlot(std::int32_t id);
-// Takes the first free slot for a new chart: clears it, raises lastId by one
-// and gives the slot that id. -1 when no slot is free or no id is left.
+// The id the next new chart gets: one above lastId and the sample ids.
+std::int32_t NextChartId();
+// Clears the first free slot and gives it that id (lastId rises to it);
+// the slot's index, or -1 when none is free.
+int TakeSlot(std::int32_t id);
+// Takes the first free slot for a new chart with NextChartId; that id, or
+// -1 when no slot is free or no id is left.
 std::int32_t NewChartId();
+// Writes the record into slot index with its record check (changed = 1).
+void PutChart(int index, const ChartRecord& record);
 // Copies the current ChartRecord into the slot with that id and sets its
 // record check; pushes 604 when no slot has that id.
 bool StoreChart(std::int32_t id);
@@ -85,6 +92,8 @@ int CountCharts();
 std::int32_t ChartIdAt(int index);
 // Whether NewChartId would succeed.
 bool HasFreeSlot();
+// How many new charts fit: the free slots, or 0 when no id is left.
+int FreeChartSlots();
 // Whether id names a built-in sample chart: every id below 5.
 bool IsSampleChart(std::int32_t id);
 

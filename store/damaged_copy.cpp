@@ -10,6 +10,8 @@
 #include <memory>
 #include <system_error>
 
+#include "store/atomic_file.h"
+
 namespace orrery {
 
 namespace {
@@ -77,12 +79,7 @@ bool CopyBytes(const std::filesystem::path& from, int to) {
       ok = n == 0;
       break;
     }
-    for (ssize_t done = 0; ok && done < n;) {
-      ssize_t w = ::write(to, block + done, static_cast<std::size_t>(n - done));
-      if (w < 0 && errno == EINTR) continue;
-      ok = w > 0;
-      done += w;
-    }
+    ok = WriteAll(to, reinterpret_cast<const std::uint8_t*>(block), static_cast<std::size_t>(n));
     if (!ok) break;
   }
   int error = errno;

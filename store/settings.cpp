@@ -97,12 +97,12 @@ int LoadSettings() {
     ZeroSettingsRecord();
     return PushError(error ? 504 : 503);
   }
-  auto value = ReadFilePrefix(SettingsValuePath(), SettingsRecordBytes);
-  if (!value) {
+  StoredFile value = ReadStoredFile(SettingsValuePath(), SettingsRecordBytes);
+  if (value.status != StoredFile::Status::Read) {
     ZeroSettingsRecord();
     return PushError(504);
   }
-  LoadSettingsBytes(value->data(), value->size());
+  LoadSettingsBytes(value.bytes.data(), value.bytes.size());
   return 0;
 }
 

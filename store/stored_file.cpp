@@ -63,10 +63,14 @@ StoredFile ReadStoredFile(const std::filesystem::path& path, std::size_t maxByte
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return OpenFailure(path, errno);
   struct stat info{};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    std::string problem = S_ISREG(info.st_mode) ? std::strerror(errno) : KindProblem(info);
+  if (::fstat(fd, &info) != 0) {
+    int error = errno;
     ::close(fd);
-    return Unreadable(problem);
+    return Unreadable(std::strerror(error));
+  }
+  if (!S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return Unreadable(KindProblem(info));
   }
   StoredFile file;
   file.status = StoredFile::Status::Read;

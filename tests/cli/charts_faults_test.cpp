@@ -153,10 +153,13 @@ TEST_F(ChartsFaultsTest, AChartFileThatCannotBeReadStopsEveryCommandAndStaysAsIt
 
 TEST_F(ChartsFaultsTest, ConcurrentWritersLoseNothingAndShareNoId) {
   // 40 adds at once, then 20 deletions of them beside 20 more adds.
-  std::string adds;
-  for (int i = 0; i < 40; ++i)
-    adds += Cli() + "add --name 'first " + std::to_string(i) + "' " + Chart + " >/dev/null & ";
-  ASSERT_EQ(std::system((adds + "wait").c_str()), 0);
+  auto adds = [&](const std::string& label, int count) {
+    std::string commands;
+    for (int i = 0; i < count; ++i)
+      commands += Cli() + "add --name '" + label + " " + std::to_string(i) + "' " + Chart + " >/dev/null & ";
+    return commands;
+  };
+  ASSERT_EQ(std::system((adds("first", 40) + "wait").c_str()), 0);
   std::multiset<int> first = Ids();
   EXPECT_EQ(first.size(), 40u);
   EXPECT_EQ(std::set<int>(first.begin(), first.end()).size(), 40u);
@@ -171,9 +174,7 @@ TEST_F(ChartsFaultsTest, ConcurrentWritersLoseNothingAndShareNoId) {
       kept.insert(id);
     }
   }
-  for (int i = 0; i < 20; ++i)
-    mixed += Cli() + "add --name 'second " + std::to_string(i) + "' " + Chart + " >/dev/null & ";
-  ASSERT_EQ(std::system((mixed + "wait").c_str()), 0);
+  ASSERT_EQ(std::system((mixed + adds("second", 20) + "wait").c_str()), 0);
   std::multiset<int> after = Ids();
   EXPECT_EQ(after.size(), 40u);
   EXPECT_EQ(std::set<int>(after.begin(), after.end()).size(), 40u);
