@@ -118,11 +118,14 @@ AtlasRef ReadCity(int flags) {
 
 std::int32_t SeekCityName(const char16_t* text) {
   const TypedReadings readings = ReadingsOf(Normalised(text));
-  for (int i = 0; i < readings.count && HasCities(); ++i) {
-    std::int32_t position = SeekNormalisedName(readings.names[i]);
+  const std::int32_t asTyped = SeekNormalisedName(readings.names[0]);
+  if (!HasCities()) return asTyped;
+  for (int i = 0; i < readings.count; ++i) {
+    const std::int32_t position = i == 0 ? asTyped : SeekNormalisedName(readings.names[i]);
     if (StartsWith(NormalisedCityName(position).View(), readings.names[i].View())) return position;
   }
-  return SeekNormalisedName(readings.names[0]);
+  // No reading starts a name: where the name as typed would stand.
+  return atlasCursor.position = asTyped;
 }
 
 AtlasRef SeekCityNumber(std::int32_t n) {

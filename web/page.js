@@ -116,7 +116,7 @@
     const character = [...e.key].length === 1;
     // AltGr arrives as Ctrl+Alt and types a character.
     const typing = character && e.ctrlKey === e.altKey;
-    if (!typing && !NAMED_KEYS.has(e.key) && !character) return;
+    if (!character && !NAMED_KEYS.has(e.key)) return;
     send({ kind: KEY, key: e.key, modifiers: modifiers(e) });
     if (typing) sendText(e.key);
     e.preventDefault();

@@ -5,7 +5,8 @@
 #   -DSITE_DIR=out -DWEB_DIR=web/ -DPROGRAM_DIR=dir of orrery.js -DICON_DIR=dir
 file(REMOVE_RECURSE ${SITE_DIR})
 file(MAKE_DIRECTORY ${SITE_DIR})
-set(files index.html page.js page.css manifest.webmanifest)
+include(${WEB_DIR}/page_files.cmake)
+set(files ${ORRERY_PAGE_FILES})
 foreach(f ${files})
   file(COPY ${WEB_DIR}/${f} DESTINATION ${SITE_DIR})
 endforeach()

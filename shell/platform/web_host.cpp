@@ -2,12 +2,12 @@
 
 #include <emscripten.h>
 
-#include <cstdint>
+#include <optional>
 #include <string_view>
-#include <vector>
 
 #include "shell/platform/desktop.h"
 #include "shell/platform/edit.h"
+#include "shell/platform/key_names.h"
 
 namespace orrery::platform {
 
@@ -54,42 +54,29 @@ EM_JS(void, ShowTextField, (int focused, int x, int y, int w, int h), {
   Module.orrery.textField(!!focused, x, y, w, h);
 });
 
-// The program's key for a DOM KeyboardEvent.key, or kKeyNone.
+// The program's key for a DOM KeyboardEvent.key, or kKeyNone: the script
+// key names, with the DOM's " " and "ArrowLeft" for "space" and "left".
 int KeyOf(std::string_view name) {
-  struct Named {
-    std::string_view name;
-    int key;
-  };
-  static constexpr Named named[] = {
-      {"Enter", kKeyEnter},   {"Escape", kKeyEscape},     {"Backspace", kKeyBack},
-      {"Tab", kKeyTab},       {" ", kKeySpace},           {"Delete", kKeyDelete},
-      {"Home", kKeyHome},     {"End", kKeyEnd},           {"PageUp", kKeyPageUp},
-      {"PageDown", kKeyPageDown}, {"ArrowLeft", kKeyLeft}, {"ArrowRight", kKeyRight},
-      {"ArrowUp", kKeyUp},    {"ArrowDown", kKeyDown},
-  };
-  for (const Named& n : named) {
-    if (n.name == name) return n.key;
+  if (name == " ") {
+    name = "space";
+  } else if (name.starts_with("Arrow")) {
+    name.remove_prefix(5);
   }
-  if (name.size() != 1) return kKeyNone;
-  const char c = name[0];
-  if (c >= 'a' && c <= 'z') return c - 'a' + 'A';
-  if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return c;
-  return kKeyNone;
+  const std::optional<KeyStroke> stroke = ParseKeyName(name);
+  return stroke && stroke->modifiers == 0 ? stroke->key : kKeyNone;
 }
 
 }  // namespace
 
 WebHost::WebHost(int) {}
 
-WebHost::~WebHost() = default;
-
 bool WebHost::Open(const std::string&) { return true; }
 
 void WebHost::Present(const Surface& screen, const Rect& changed) {
   const Rect r = changed.Intersect(screen.Bounds());
   if (r.Empty()) return;
-  std::vector<uint8_t> rgba(size_t(r.Width()) * size_t(r.Height()) * 4);
-  uint8_t* out = rgba.data();
+  rgba_.resize(size_t(r.Width()) * size_t(r.Height()) * 4);
+  uint8_t* out = rgba_.data();
   for (int y = r.top; y < r.bottom; ++y) {
     for (int x = r.left; x < r.right; ++x) {
       const uint32_t word = screen.Words()[size_t(y) * size_t(screen.Width()) + size_t(x)];
@@ -99,7 +86,7 @@ void WebHost::Present(const Surface& screen, const Rect& changed) {
       *out++ = 255;
     }
   }
-  PutPixels(rgba.data(), r.left, r.top, r.Width(), r.Height());
+  PutPixels(rgba_.data(), r.left, r.top, r.Width(), r.Height());
 }
 
 void WebHost::SyncTextField(Desktop& desktop) {

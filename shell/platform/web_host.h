@@ -12,7 +12,9 @@
 // Only built by emscripten (make web).
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "shell/platform/host.h"
 
@@ -23,11 +25,13 @@ class WebHost : public Host {
   // The scale is the page's to choose; the parameter keeps the desktop
   // host's form.
   explicit WebHost(int scale = 1);
-  ~WebHost() override;
 
-  // The page is there once the program runs; always true.
+  // The page is there once the program runs: always true, never an error.
   bool Open(const std::string& title);
-  const std::string& Error() const { return error_; }
+  const std::string& Error() const {
+    static const std::string none;
+    return none;
+  }
 
   bool WaitInput(Desktop& desktop) override;
   void Present(const Surface& screen, const Rect& changed) override;
@@ -41,7 +45,7 @@ class WebHost : public Host {
 
   FileImport import_;
   std::function<void()> idle_;
-  std::string error_;
+  std::vector<std::uint8_t> rgba_;  // the changed part of the screen as the page takes it
   bool stylusDown_ = false;
 };
 

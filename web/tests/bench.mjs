@@ -11,7 +11,7 @@ import fs from 'node:fs';
 import path from 'node:path';
 import zlib from 'node:zlib';
 
-import { launch, serveSite, tempDir, waitIdle } from './harness.mjs';
+import { launch, openSite, serveSite, tempDir, waitIdle } from './harness.mjs';
 
 const [siteDir, nativeBin, webBin] = process.argv.slice(2);
 if (!webBin) {
@@ -52,10 +52,7 @@ async function firstFrame() {
   const frameTime = (page) => page.evaluate(() => performance.getEntriesByName('orrery-first-frame')[0].startTime);
   for (let i = 0; i < 5; ++i) {
     await withBrowser(siteDir, async (browser, url) => {
-      const page = await browser.newPage();
-      await page.setViewport({ width: 480, height: 720 });
-      await page.goto(`${url}?lang=en&clock=2024-03-01T12:00`);
-      await waitIdle(page);
+      const page = await openSite(browser, `${url}?lang=en&clock=2024-03-01T12:00`);
       first.push(await frameTime(page));
       await page.evaluate(() => navigator.serviceWorker.ready);
       await page.reload();

@@ -16,7 +16,7 @@ import path from 'node:path';
 import { after, before, test } from 'node:test';
 import { fileURLToPath } from 'node:url';
 
-import { launch, readPng, readScreen, replay, runNative, serveSite, tempDir, waitIdle } from './harness.mjs';
+import { launch, openSite, readPng, readScreen, replay, runNative, serveSite, tempDir, waitIdle } from './harness.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const siteDir = process.env.ORRERY_WEB_SITE;
@@ -34,11 +34,7 @@ let site, browser, page;
 before(async () => {
   site = await serveSite(siteDir);
   browser = await launch(path.join(work, 'profile'));
-  page = await browser.newPage();
-  await page.setViewport({ width: 480, height: 720 });
-  page.on('pageerror', (e) => console.error('page error:', e.message));
-  await page.goto(`${site.url}?lang=${LANG}&clock=${CLOCK}`);
-  await waitIdle(page);
+  page = await openSite(browser, `${site.url}?lang=${LANG}&clock=${CLOCK}`);
 });
 
 after(async () => {

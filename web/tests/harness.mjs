@@ -73,10 +73,11 @@ export async function readScreen(page) {
   return Buffer.from(data, 'base64');
 }
 
-// The RGB bytes of an 8-bit RGB or RGBA PNG (what the headless host writes).
+// The RGB bytes of an 8-bit RGB PNG (what the headless host writes).
 export function readPng(file) {
   const bytes = fs.readFileSync(file);
-  let width = 0, height = 0, channels = 3;
+  const channels = 3;
+  let width = 0, height = 0;
   const idat = [];
   for (let at = 8; at < bytes.length;) {
     const length = bytes.readUInt32BE(at);
@@ -85,8 +86,7 @@ export function readPng(file) {
     if (type === 'IHDR') {
       width = body.readUInt32BE(0);
       height = body.readUInt32BE(4);
-      if (body[8] !== 8 || body[12] !== 0 || (body[9] !== 2 && body[9] !== 6)) throw new Error(`${file}: unsupported PNG`);
-      channels = body[9] === 6 ? 4 : 3;
+      if (body[8] !== 8 || body[9] !== 2 || body[12] !== 0) throw new Error(`${file}: unsupported PNG`);
     } else if (type === 'IDAT') {
       idat.push(body);
     }
@@ -108,10 +108,7 @@ export function readPng(file) {
       pixels[y * stride + x] = (v + [0, a, b, (a + b) >> 1, paeth][filter]) & 255;
     }
   }
-  if (channels === 3) return { width, height, rgb: pixels };
-  const rgb = Buffer.alloc(width * height * 3);
-  for (let i = 0; i < width * height; ++i) pixels.copy(rgb, i * 3, i * 4, i * 4 + 3);
-  return { width, height, rgb };
+  return { width, height, rgb: pixels };
 }
 
 // Runs the native program headless on a script text, with the given home

@@ -26,7 +26,7 @@ import os
 import random
 import zoneinfo
 
-from .tzhistory import leading_mean_time
+from .tzhistory import LOCAL_MEAN_TIME, leading_mean_time
 from .zonerules import exact_until, local_mean_time_end, local_time, round_minutes
 
 SEED = 20_250_601
@@ -117,7 +117,7 @@ def _daylight(p):
 
 def _named_mean_time(p):
     """A named period whose offset is not a whole quarter hour: a mean time kept as legal time."""
-    return p.abbreviation not in ("LMT", "-00", "") and p.utoff % 900 != 0
+    return p.abbreviation not in LOCAL_MEAN_TIME + ("",) and p.utoff % 900 != 0
 
 
 def _leading_mean_time(history):

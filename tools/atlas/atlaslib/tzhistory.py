@@ -20,9 +20,9 @@ import time
 from dataclasses import dataclass
 
 ZONEINFO = "/usr/share/zoneinfo"
-HORIZON_YEAR = 2129
+HORIZON_YEAR = 2129          # last year the atlas describes
 # Abbreviations of periods without a legal time of their own: the place's local mean time.
-LOCAL_MEAN_TIME = ("LMT", "-00")          # last year the atlas describes
+LOCAL_MEAN_TIME = ("LMT", "-00")
 _EXTEND_YEARS = HORIZON_YEAR + 2
 
 
