@@ -4,6 +4,7 @@
 // merged with what other processes saved meanwhile, replaced atomically.
 #include "cli/charts_command.h"
 
+#include <charconv>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -13,7 +14,6 @@
 #include <vector>
 
 #include "cli/chart_command.h"
-#include "cli/chart_id.h"
 #include "cli/chart_record_json.h"
 #include "cli/json_reader.h"
 #include "cli/json_writer.h"
@@ -74,8 +74,16 @@ std::string PlaceText(const ChartRecord& r) {
   return text;
 }
 
+// A typed chart id: a whole number (optionally negative) that fits the
+// stored id field, a signed 32-bit value; nullopt for anything else, also
+// for a number beyond that range (4294967302 is no id, and never chart 6).
 std::optional<std::int32_t> ParseId(const std::optional<std::string>& text) {
-  return text ? ParseChartId(*text) : std::nullopt;
+  std::int32_t id = 0;
+  if (!text || text->empty()) return std::nullopt;
+  const char* end = text->data() + text->size();
+  const auto [stop, error] = std::from_chars(text->data(), end, id);
+  if (error != std::errc() || stop != end) return std::nullopt;
+  return id;
 }
 
 // Loads the chart file of the home. A file that is there but cannot be read
