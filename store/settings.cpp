@@ -70,13 +70,19 @@ void SpreadSettings() {
 }
 
 int SaveSettings() {
+  GatherSettings();
+  std::uint8_t record[SettingsRecordBytes];
+  EncodeSettings(settingsRecord, record);
+  return SaveEncodedSettings(record);
+}
+
+int SaveEncodedSettings(const std::uint8_t* record) {
   if (!OpenSettingsKey()) return PushError(501);
   // A stored value that is there but cannot be read is never written over.
   if (ReadStoredFile(SettingsValuePath(), 0).status == StoredFile::Status::Unreadable)
     return PushError(501);
-  GatherSettings();
   std::uint8_t bytes[SettingsRecordBytes];
-  EncodeSettings(settingsRecord, bytes);
+  std::memcpy(bytes, record, SettingsRecordBytes);
   ScrambleSettings(bytes, SettingsRecordBytes);
   if (!WriteFileAtomically(SettingsValuePath(), bytes, SettingsRecordBytes)) return PushError(501);
   return 0;

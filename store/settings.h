@@ -20,6 +20,8 @@ namespace orrery {
 // atomically. Returns 0, or 501 when the value could not be written (also
 // when a value is there that cannot be read: it is never written over).
 int SaveSettings();
+// Writes a record already encoded (EncodeSettings), as SaveSettings does.
+int SaveEncodedSettings(const std::uint8_t* record);
 
 // Reads the stored value (at most 356 bytes), unscrambles, validates and
 // spreads it. Returns 0 or the code it pushed (501, 503, 504).

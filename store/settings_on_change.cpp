@@ -20,7 +20,7 @@ bool SaveChangedSettings() {
   std::array<std::uint8_t, SettingsRecordBytes> bytes{};
   EncodeSettings(settingsRecord, bytes.data());
   if (lastWritten == bytes) return true;
-  if (SaveSettings() != 0) return false;
+  if (SaveEncodedSettings(bytes.data()) != 0) return false;
   lastWritten = bytes;
   return true;
 }

@@ -5,7 +5,7 @@
 
 namespace orrery {
 
-// Gathers the live settings and writes them (SaveSettings) when they differ
+// Gathers the live settings and writes them (as SaveSettings) when they differ
 // from what this function wrote last, or on its first call. Returns false
 // when a needed write failed (501 pushed); it is tried again next time.
 bool SaveChangedSettings();
